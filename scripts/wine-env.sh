@@ -1,0 +1,69 @@
+# Sourced by ./run and ./test: the project's own Wine prefix and, when needed, a private Xvfb.
+# shellcheck shell=bash
+
+devtool_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="$devtool_root/build/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Sets up the prefix once: serially, because parallel first use of a fresh prefix races.
+wine_prepare_prefix() {
+    local stamp="$WINEPREFIX/.devtool-ready"
+    [ -f "$stamp" ] && return 0
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    local reg="$WINEPREFIX/devtool.reg"
+    {
+        echo 'REGEDIT4'
+        echo
+        echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
+        echo '"Managed"="N"'
+        echo '"Decorated"="N"'
+        echo
+        echo '[HKEY_CURRENT_USER\Software\Wine\WineDbg]'
+        echo '"ShowCrashDialog"=dword:00000000'
+        echo
+        echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
+        for face in "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "SimSun" "宋体"; do
+            echo "\"$face\"=\"WenQuanYi Micro Hei\""
+        done
+    } | iconv -f UTF-8 -t UTF-16LE > "$reg.tmp"
+    # regedit wants a byte-order mark in front of UTF-16 files.
+    { printf '\xff\xfe'; cat "$reg.tmp"; } > "$reg"
+    rm -f "$reg.tmp"
+    wine regedit /S "$reg" >/dev/null 2>&1
+    wineserver -w
+    touch "$stamp"
+}
+
+# Starts Xvfb on a free display with a 24-bit screen and waits until it answers.
+xvfb_start() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    done
+    Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    devtool_xvfb_pid=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start on :$n" >&2
+    return 1
+}
+
+# Ends this prefix's Wine server before its display goes away, then the display itself.
+xvfb_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    if [ -n "${devtool_xvfb_pid:-}" ]; then
+        kill "$devtool_xvfb_pid" 2>/dev/null || true
+        wait "$devtool_xvfb_pid" 2>/dev/null || true
+        devtool_xvfb_pid=
+    fi
+}
