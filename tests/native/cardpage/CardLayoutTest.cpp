@@ -202,4 +202,26 @@ TEST(IssueDateText, TwoDigitsEach) {
     EXPECT_EQ(IssueDateText(2100, 1, 1), "000101");
 }
 
+// Replies come from a device: every length and every byte must decode without reading out of
+// bounds (the sanitizers watch this run).
+TEST(CardReplies, ArbitraryBytesDecodeSafely) {
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 2000; ++round) {
+        std::string reply(next() % 130, '\0');
+        for (char& c : reply)
+            c = static_cast<char>(round % 2 ? next() >> 16 : "0123456789ABCDEF"[next() >> 16 & 15]);
+        DecodeCardRecord(reply);
+        PurseValue(reply);
+        DecodeConsumption(reply);
+        WaterCount(reply);
+        if (auto block = LimitChangeBlock(reply, 1 + round % 4, round % 300)) {
+            EXPECT_EQ(block->size(), 32u);
+        }
+        if (auto block = WaterCountBlock(reply, round - 1000)) {
+            EXPECT_EQ(block->size(), 32u);
+        }
+    }
+}
+
 } // namespace

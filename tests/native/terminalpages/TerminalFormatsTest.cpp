@@ -157,4 +157,24 @@ TEST(PerMilleFromText, MustBeIntegral) {
     EXPECT_EQ(message(L"3e9"), L"'3000000000' is not a valid integer value");
 }
 
+// Replies come from a device: every length and every byte must be handled without reading out
+// of bounds (the sanitizers watch this run).
+TEST(TerminalReplies, ArbitraryBytesAreHandledSafely) {
+    std::uint32_t seed = 777;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 2000; ++round) {
+        std::string reply(next() % 200, '\0');
+        for (char& c : reply)
+            c = static_cast<char>(next() >> 16);
+        ClockLine(reply);
+        std::size_t total = 0;
+        for (std::string_view record : SplitRecords(reply)) {
+            EXPECT_EQ(record.size(), kRecordWidth);
+            total += record.size();
+        }
+        EXPECT_EQ(total, reply.size() / kRecordWidth * kRecordWidth);
+        ClassifyDownloadReply(reply);
+    }
+}
+
 } // namespace
