@@ -1,0 +1,18 @@
+# The import library of the terminal library: made from project2.def by dlltool with
+# --kill-at, so a program linked against `project2_import` imports the undecorated names
+# (newreadcard, not _newreadcard@16) from project2.dll, ours or any other that keeps them.
+if(WIN32 AND NOT TARGET project2_import)
+    set(project2_import_file ${CMAKE_CURRENT_BINARY_DIR}/libproject2_import.a)
+    add_custom_command(
+        OUTPUT ${project2_import_file}
+        COMMAND ${CMAKE_DLLTOOL} --kill-at --dllname project2.dll
+                --input-def ${CMAKE_CURRENT_LIST_DIR}/project2.def
+                --output-lib ${project2_import_file}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/project2.def
+        COMMENT "Import library of project2.dll")
+    add_custom_target(project2_import_file DEPENDS ${project2_import_file})
+    add_library(project2_import INTERFACE)
+    target_link_libraries(project2_import INTERFACE ${project2_import_file})
+    target_include_directories(project2_import INTERFACE ${CMAKE_CURRENT_LIST_DIR}/..)
+    add_dependencies(project2_import project2_import_file)
+endif()
