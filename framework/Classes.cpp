@@ -54,7 +54,7 @@ std::map<std::string, const TClassInfo*, std::less<>>& ClassRegistry() {
 }
 } // namespace
 
-void RegisterClass(const TClassInfo& info) {
+void RegisterComponentClass(const TClassInfo& info) {
     ClassRegistry()[info.name] = &info;
 }
 

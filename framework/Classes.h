@@ -16,7 +16,19 @@ class TObject;
 class TComponent;
 struct TClassInfo;
 
-enum class PropKind { Integer, Boolean, String, Enum, Set, Object, Binary, Collection, Event };
+// ComponentName: a reference to another component of the form, written as its bare name.
+enum class PropKind {
+    Integer,
+    Boolean,
+    String,
+    ComponentName,
+    Enum,
+    Set,
+    Object,
+    Binary,
+    Collection,
+    Event
+};
 
 // Names of an enumeration or set's elements, in value order.
 struct TEnumInfo {
@@ -85,7 +97,7 @@ template <class T> T* dynamic_as(TObject* obj) {
 }
 
 // Classes the form reader may create by name.
-void RegisterClass(const TClassInfo& info);
+void RegisterComponentClass(const TClassInfo& info);
 const TClassInfo* FindClass(std::string_view name);
 
 // Property access by name. A missing property reads as empty text, -1 or null; a write to it
@@ -245,6 +257,11 @@ public:
         p.getStr = [get](TObject& o) { return std::wstring((static_cast<C&>(o).*get)()); };
         p.setStr = [set](TObject& o, const std::wstring& v) { (static_cast<C&>(o).*set)(v); };
         info_.props.push_back(std::move(p));
+        return *this;
+    }
+    template <class Get, class Set> PropBuilder& ComponentRef(const char* name, Get get, Set set) {
+        Str(name, get, set);
+        info_.props.back().kind = PropKind::ComponentName;
         return *this;
     }
     template <class E>

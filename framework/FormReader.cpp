@@ -90,6 +90,11 @@ void ReadProperty(TObject& target, const std::wstring& objectName, const FormPro
             wrongKind("a string");
         info->setStr(*owner, v.text);
         return;
+    case PropKind::ComponentName:
+        if (v.kind != FormValue::Kind::Identifier)
+            wrongKind("a component name");
+        info->setStr(*owner, v.text);
+        return;
     case PropKind::Enum: {
         if (v.kind != FormValue::Kind::Identifier)
             wrongKind("a name");

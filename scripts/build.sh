@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds the native tree (build/native) and the Windows tree (build/win).
+# Configures and builds the trees named on the command line: native (host), win (the 32-bit
+# program) and win64 (the same for machines that run only 64-bit code).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${DEVTOOL_JOBS:-$(nproc)}
@@ -10,6 +11,10 @@ fi
 if [ ! -f "$root/build/win/build.ninja" ]; then
     cmake -S "$root" -B "$root/build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+fi
+if [ ! -f "$root/build/win64/build.ninja" ]; then
+    cmake -S "$root" -B "$root/build/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
 fi
 for tree in "$@"; do
     cmake --build "$root/build/$tree" -j "$jobs"

@@ -2,7 +2,8 @@
 # Installs what building, running and testing need on a Debian 12 machine, when it is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
+packages=(cmake ninja-build g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
+          binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
           googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
           wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-wqy-microhei)
 

@@ -2,8 +2,31 @@
 # shellcheck shell=bash
 
 devtool_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$devtool_root/build/wineprefix"
-export WINEARCH=win32
+
+# The program is 32-bit. Where this machine cannot execute 32-bit code at all (some sandboxed
+# kernels), the same sources built for 64-bit Windows run under 64-bit Wine instead.
+if [ -z "${DEVTOOL_WINE_ARCH:-}" ]; then
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        DEVTOOL_WINE_ARCH=win32
+    else
+        DEVTOOL_WINE_ARCH=win64
+    fi
+fi
+export DEVTOOL_WINE_ARCH
+if [ "$DEVTOOL_WINE_ARCH" = win32 ]; then
+    WINE=/usr/lib/wine/wine
+    export WINESERVER=/usr/lib/wine/wineserver32
+    devtool_win_tree=win
+else
+    WINE=/usr/lib/wine/wine64
+    export WINELOADER=/usr/lib/wine/wine64
+    export WINESERVER=/usr/lib/wine/wineserver64
+    devtool_win_tree=win64
+fi
+[ -x "$WINESERVER" ] || export WINESERVER=/usr/lib/wine/wineserver
+export WINE
+export WINEPREFIX="$devtool_root/build/wineprefix-$DEVTOOL_WINE_ARCH"
+export WINEARCH=$DEVTOOL_WINE_ARCH
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -13,8 +36,8 @@ wine_prepare_prefix() {
     [ -f "$stamp" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    "$WINESERVER" -w
     local reg="$WINEPREFIX/devtool.reg"
     {
         echo 'REGEDIT4'
@@ -34,8 +57,8 @@ wine_prepare_prefix() {
     # regedit wants a byte-order mark in front of UTF-16 files.
     { printf '\xff\xfe'; cat "$reg.tmp"; } > "$reg"
     rm -f "$reg.tmp"
-    wine regedit /S "$reg" >/dev/null 2>&1
-    wineserver -w
+    "$WINE" regedit /S "$reg" >/dev/null 2>&1
+    "$WINESERVER" -w
     touch "$stamp"
 }
 
@@ -59,8 +82,8 @@ xvfb_start() {
 
 # Ends this prefix's Wine server before its display goes away, then the display itself.
 xvfb_stop() {
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w >/dev/null 2>&1 || true
     if [ -n "${devtool_xvfb_pid:-}" ]; then
         kill "$devtool_xvfb_pid" 2>/dev/null || true
         wait "$devtool_xvfb_pid" 2>/dev/null || true

@@ -119,7 +119,7 @@ const TClassInfo& TTestForm::StaticClassInfo() {
 
 struct Registered {
     Registered() {
-        RegisterClass(TWidget::StaticClassInfo());
+        RegisterComponentClass(TWidget::StaticClassInfo());
         RegisterIntegerIdent(L"clRed", 255);
     }
 } registered;

@@ -1,0 +1,16 @@
+// Program entry: the application, the main window from its form file, the message loop.
+
+#include "app/Form1.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    TApplication application;
+    try {
+        application.Initialize();
+        application.CreateForm<TForm1>();
+        application.Run();
+    } catch (const std::exception& e) {
+        application.ShowException(e);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,270 @@
+#include "framework/Forms.h"
+
+#include "framework/FormReader.h"
+
+#include <commctrl.h>
+
+TApplication* Application = nullptr;
+
+void HandleCurrentException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        if (Application)
+            Application->HandleException(e);
+    } catch (...) {
+        if (Application)
+            Application->HandleException(std::runtime_error("Unknown error"));
+    }
+}
+
+std::wstring ExceptionDisplayText(const std::wstring& message) {
+    if (!message.empty() && message.back() > L'.')
+        return message + L".";
+    return message;
+}
+
+std::wstring TitleFromModulePath(const std::wstring& path) {
+    size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    name = name.substr(0, name.find(L'.'));
+    for (size_t i = 1; i < name.size(); ++i)
+        name[i] = static_cast<wchar_t>(towlower(name[i]));
+    return name;
+}
+
+// TCustomForm
+
+const TClassInfo& TCustomForm::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomForm, TWinControl>(
+        "TCustomForm",
+        [](PropBuilder<TCustomForm>& b) {
+            b.Str("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption)
+                .NotifyEvent("OnCreate", &TCustomForm::OnCreate)
+                .NotifyEvent("OnShow", &TCustomForm::OnShow)
+                .NotifyEvent("OnDestroy", &TCustomForm::OnDestroy);
+        },
+        false);
+    return info;
+}
+
+const TClassInfo& TForm::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TForm, TCustomForm>("TForm", nullptr, false);
+    return info;
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+    SetParentFont(false);
+}
+
+TCustomForm::~TCustomForm() {
+    if (OnDestroy) {
+        try {
+            OnDestroy(this);
+        } catch (...) {
+            HandleCurrentException();
+        }
+    }
+    if (Application)
+        Application->FormDestroyed(this);
+}
+
+void TCustomForm::LoadFromFormText(std::string_view utf8) {
+    ReadFormText(*this, utf8);
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TCustomForm::LoadFromResource(const wchar_t* resourceName) {
+    HRSRC res = FindResourceW(nullptr, resourceName, reinterpret_cast<LPCWSTR>(RT_RCDATA));
+    HGLOBAL data = res ? LoadResource(nullptr, res) : nullptr;
+    const char* bytes = data ? static_cast<const char*>(LockResource(data)) : nullptr;
+    if (!bytes)
+        throw EFormError(std::wstring(L"Form resource ") + resourceName + L" not found");
+    LoadFromFormText(std::string_view(bytes, SizeofResource(nullptr, res)));
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
+    params.WndParent = nullptr;
+}
+
+void TCustomForm::Show() {
+    if (OnShow)
+        OnShow(this);
+    SetVisible(true);
+    HandleNeeded();
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(Handle());
+    if (!activeControl_)
+        SelectNext(nullptr, true);
+    UpdateWindow(Handle());
+}
+
+void TCustomForm::VisibleChanged() {
+    if (HandleAllocated())
+        ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
+}
+
+void TCustomForm::Close() {
+    if (HandleAllocated())
+        DestroyWindow(Handle());
+}
+
+void TCustomForm::WndProc(TMessage& msg) {
+    switch (msg.Msg) {
+    case CM_DIALOGKEY:
+        if (msg.WParam == VK_TAB) {
+            SelectNext(activeControl_, (GetKeyState(VK_SHIFT) & 0x8000) == 0);
+            msg.Result = 1;
+            return;
+        }
+        msg.Result = 0;
+        return;
+    case CM_FOCUSCHANGED:
+        if (msg.WParam)
+            activeControl_ = reinterpret_cast<TWinControl*>(msg.LParam);
+        return;
+    case WM_ACTIVATE:
+        TWinControl::WndProc(msg);
+        if (LOWORD(msg.WParam) != WA_INACTIVE && activeControl_ && activeControl_->CanFocus())
+            activeControl_->SetFocus();
+        return;
+    case WM_CLOSE:
+        Close();
+        msg.Result = 0;
+        return;
+    case WM_DESTROY:
+        TWinControl::WndProc(msg);
+        if (Application && Application->MainForm() == this)
+            PostQuitMessage(0);
+        return;
+    default:
+        TWinControl::WndProc(msg);
+    }
+}
+
+// TApplication
+
+const TClassInfo& TApplication::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TApplication, TComponent>("TApplication", nullptr, false);
+    return info;
+}
+
+TApplication::TApplication() : TComponent(nullptr) {
+    Application = this;
+    wchar_t path[MAX_PATH * 2] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+    title_ = TitleFromModulePath(path);
+}
+
+TApplication::~TApplication() {
+    // Forms go while the application still answers for them.
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
+                                              ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterColorIdents();
+    RegisterFrameworkClasses();
+}
+
+void TApplication::FormDestroyed(TCustomForm* form) {
+    if (form == mainForm_)
+        mainForm_ = nullptr;
+}
+
+void TApplication::Run() {
+    if (mainForm_)
+        mainForm_->Show();
+    while (!terminated_ && HandleMessage()) {
+    }
+}
+
+bool TApplication::HandleMessage() {
+    MSG msg;
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        return false;
+    }
+    ProcessMessage(msg);
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        ProcessMessage(msg);
+    }
+}
+
+bool TApplication::IsKeyMsg(MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB)
+        return false;
+    if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+        (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+        return false;
+    // The focused window may be the inner part of a control (a combo box's edit).
+    for (HWND h = msg.hwnd; h; h = GetParent(h)) {
+        if (TWinControl* control = TWinControl::FromHandle(h))
+            return control->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+    }
+    return false;
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+    try {
+        if (IsKeyMsg(msg))
+            return true;
+    } catch (...) {
+        HandleCurrentException();
+        return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+int TApplication::MessageBox(const std::wstring& text, const std::wstring& caption,
+                             unsigned flags) {
+    if (MessageBoxHook)
+        return MessageBoxHook(text, caption, flags);
+    HWND owner = GetActiveWindow();
+    return ::MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void TApplication::ShowException(const std::exception& error) {
+    std::wstring message;
+    if (auto* e = dynamic_cast<const Exception*>(&error))
+        message = e->Message();
+    else
+        message = WideFromUtf8(error.what());
+    MessageBox(ExceptionDisplayText(message), title_, MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleException(const std::exception& error) {
+    if (OnException) {
+        OnException(error);
+        return;
+    }
+    ShowException(error);
+}

@@ -1,0 +1,102 @@
+#pragma once
+// Top-level windows and the application: message loop, title, message boxes and the default
+// error display.
+
+#include "framework/Controls.h"
+
+#include <memory>
+
+class TCustomForm : public TWinControl {
+    DEVTOOL_CLASS(TCustomForm)
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    void Show();
+    void Hide() { SetVisible(false); }
+    void Close();
+    TWinControl* ActiveControl() const { return activeControl_; }
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnDestroy;
+
+    void WndProc(TMessage& msg) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void VisibleChanged() override;
+    // Reads the form file `utf8` into this form and runs OnCreate.
+    void LoadFromFormText(std::string_view utf8);
+    // Reads the form file held as an RCDATA resource of the program.
+    void LoadFromResource(const wchar_t* resourceName);
+
+private:
+    TWinControl* activeControl_ = nullptr;
+};
+
+class TForm : public TCustomForm {
+    DEVTOOL_CLASS(TForm)
+public:
+    using TCustomForm::TCustomForm;
+};
+
+// Answers a message box in place of the user: gets text, caption and style, returns the
+// button pressed (IDOK, IDYES...).
+using TMessageBoxHook =
+    std::function<int(const std::wstring& text, const std::wstring& caption, unsigned flags)>;
+
+class TApplication : public TComponent {
+    DEVTOOL_CLASS(TApplication)
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Common controls, class registry, colour names.
+    void Initialize();
+    template <class T> T* CreateForm() {
+        auto* form = new T(this);
+        if (!mainForm_)
+            mainForm_ = form;
+        return form;
+    }
+    TCustomForm* MainForm() const { return mainForm_; }
+    // Shows the main form and runs the message loop until it closes.
+    void Run();
+    // Handles the messages waiting in the queue, then returns.
+    void ProcessMessages();
+    bool HandleMessage();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // The program file name without folder, cut at its first ".", all but the first character in
+    // lower case.
+    const std::wstring& Title() const { return title_; }
+    void SetTitle(const std::wstring& title) { title_ = title; }
+
+    // Every message box of the program goes through here.
+    int MessageBox(const std::wstring& text, const std::wstring& caption, unsigned flags);
+    TMessageBoxHook MessageBoxHook;
+
+    // The default error display: error icon, OK, the title as caption.
+    void ShowException(const std::exception& error);
+    void HandleException(const std::exception& error);
+    std::function<void(const std::exception&)> OnException;
+
+    void FormDestroyed(TCustomForm* form);
+
+private:
+    bool ProcessMessage(MSG& msg);
+    bool IsKeyMsg(MSG& msg);
+
+    TCustomForm* mainForm_ = nullptr;
+    std::wstring title_;
+    bool terminated_ = false;
+};
+
+extern TApplication* Application;
+
+// The text of the error display: "." is appended when the last character sorts after ".".
+std::wstring ExceptionDisplayText(const std::wstring& message);
+// The title made from a program path.
+std::wstring TitleFromModulePath(const std::wstring& path);
