@@ -60,12 +60,12 @@ int CheckDescription(const std::vector<SkinEntry>& entries, const SkinEntry& des
         if (equals == std::string::npos) {
             continue;
         }
-        const std::string value = line.substr(equals + 1);
+        std::string value = line.substr(equals + 1);
+        value.erase(0, value.find_first_not_of(" \t"));
         if (AsciiLower(value).find(".bmp") == std::string::npos) {
             continue;
         }
-        const std::string name = ImageEntryName(
-            ini.ReadString(section.substr(1, section.size() - 2), line.substr(0, equals), ""));
+        const std::string name = ImageEntryName(value.substr(0, value.find_last_not_of(" \t") + 1));
         if (name.empty()) {
             std::cerr << "skinpack: warning: " << section << " " << line
                       << ": not read as an image (the name must end in \".bmp\")\n";
