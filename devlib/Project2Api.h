@@ -24,24 +24,23 @@ extern "C" {
 
 // Card reader: port, reader code "01", then the call's own arguments. `block` is a block
 // number as two decimal digits ("01"); `blockNumber` the same as an int.
-PROJECT2_API const char* __stdcall newreadcard(int port, const char* readerCode,
-                                               const char* block, int blockCount);
+PROJECT2_API const char* __stdcall newreadcard(int port, const char* readerCode, const char* block,
+                                               int blockCount);
 PROJECT2_API unsigned char __stdcall newwritecard(int port, const char* readerCode,
                                                   const char* block, int blockCount,
                                                   const char* hex);
 PROJECT2_API unsigned char __stdcall writekh(int port, const char* readerCode, const char* block,
                                              int cardNumber);
 PROJECT2_API unsigned char __stdcall tolvane(int port, const char* readerCode, const char* block,
-                                             int cardNumber, const char* name,
-                                             const char* password, const char* date,
-                                             const char* flags, std::int64_t minimumBalance,
-                                             std::int64_t dailyLimit, int limit1, int limit2,
-                                             int limit3, int limit4, const char* cardTypeCode);
+                                             int cardNumber, const char* name, const char* password,
+                                             const char* date, const char* flags,
+                                             std::int64_t minimumBalance, std::int64_t dailyLimit,
+                                             int limit1, int limit2, int limit3, int limit4,
+                                             const char* cardTypeCode);
 PROJECT2_API const char* __stdcall newreadje(int port, const char* readerCode, int blockNumber);
 PROJECT2_API unsigned char __stdcall addje(int port, const char* readerCode, int blockNumber,
                                            int fen);
-PROJECT2_API unsigned char __stdcall jk(int port, const char* readerCode, int blockNumber,
-                                        int fen);
+PROJECT2_API unsigned char __stdcall jk(int port, const char* readerCode, int blockNumber, int fen);
 PROJECT2_API unsigned char __stdcall money(int port, const char* readerCode, int blockNumber);
 PROJECT2_API unsigned char __stdcall downmmre(int port, const char* readerCode,
                                               const char* readerPassword);
@@ -70,12 +69,10 @@ PROJECT2_API unsigned char __stdcall setglk(int port, int baud, int machine, int
 PROJECT2_API unsigned char __stdcall downmaxje(int port, int baud, int machine, int fen);
 PROJECT2_API unsigned char __stdcall downsjjg(int port, int baud, int machine, int minutes);
 
-PROJECT2_API unsigned char __stdcall setxfms(int port, int baud, int machine,
-                                             const char* modeCode);
+PROJECT2_API unsigned char __stdcall setxfms(int port, int baud, int machine, const char* modeCode);
 PROJECT2_API unsigned char __stdcall updateyy(int port, int baud, int machine,
                                               const char* languageCode);
-PROJECT2_API unsigned char __stdcall downlogin(int port, int baud, int machine,
-                                               const char* title);
+PROJECT2_API unsigned char __stdcall downlogin(int port, int baud, int machine, const char* title);
 PROJECT2_API unsigned char __stdcall downloginxb(int port, int baud, int machine,
                                                  const char* title);
 PROJECT2_API unsigned char __stdcall setsq(int port, int baud, int machine, const char* sector);
@@ -84,17 +81,15 @@ PROJECT2_API unsigned char __stdcall mmkg(int port, int baud, int machine,
 
 PROJECT2_API const char* __stdcall downlssjrecd(int port, int baud, int machine, int start);
 // The result is not used.
-PROJECT2_API unsigned char __stdcall cleardbdata(int port, int baud, int machine,
-                                                 int recordsTaken);
-PROJECT2_API unsigned char __stdcall downczj(int port, int baud, int machine, int group,
-                                             int number, int cardNumber, std::int64_t amount);
+PROJECT2_API unsigned char __stdcall cleardbdata(int port, int baud, int machine, int recordsTaken);
+PROJECT2_API unsigned char __stdcall downczj(int port, int baud, int machine, int group, int number,
+                                             int cardNumber, std::int64_t amount);
 PROJECT2_API unsigned char __stdcall downcd(int port, int baud, int machine, int menuNumber,
                                             std::int64_t amount, const char* dishName);
 PROJECT2_API unsigned char __stdcall setzk(int port, int baud, int machine,
                                            const char* cardTypeCode, int perMille);
 PROJECT2_API unsigned char __stdcall downpassword(int port, int baud, int machine,
-                                                  const char* oldPassword,
-                                                  const char* newPassword);
+                                                  const char* oldPassword, const char* newPassword);
 
 // Not link-shaped.
 PROJECT2_API unsigned char __stdcall setjh(int port, int baud, int oldMachine, int newMachine);

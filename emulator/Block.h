@@ -14,8 +14,12 @@ constexpr int kBlockCount = 64;
 
 using Block = std::array<std::uint8_t, kBlockSize>;
 
-constexpr bool IsValidBlock(int block) { return block >= 0 && block < kBlockCount; }
-constexpr bool IsSectorTrailer(int block) { return block % kBlocksPerSector == 3; }
+constexpr bool IsValidBlock(int block) {
+    return block >= 0 && block < kBlockCount;
+}
+constexpr bool IsSectorTrailer(int block) {
+    return block % kBlocksPerSector == 3;
+}
 // Blocks that hold data the library may change: neither block 0 nor a sector trailer.
 constexpr bool IsDataBlock(int block) {
     return IsValidBlock(block) && block != 0 && !IsSectorTrailer(block);

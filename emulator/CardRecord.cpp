@@ -10,7 +10,8 @@ namespace {
 
 void PutBigEndian(std::array<std::uint8_t, 32>& bytes, int offset, std::uint32_t value) {
     for (int i = 0; i < 4; ++i)
-        bytes[static_cast<std::size_t>(offset + i)] = static_cast<std::uint8_t>(value >> (8 * (3 - i)));
+        bytes[static_cast<std::size_t>(offset + i)] =
+            static_cast<std::uint8_t>(value >> (8 * (3 - i)));
 }
 
 std::uint32_t GetBigEndian(const std::array<std::uint8_t, 32>& bytes, int offset) {
@@ -25,7 +26,9 @@ std::uint8_t PackedDigits(char high, char low) {
     return static_cast<std::uint8_t>(((high - '0') << 4) | (low - '0'));
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

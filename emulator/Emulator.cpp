@@ -46,7 +46,9 @@ Emulator::Emulator(EmulatorOptions options)
         clock_ = LocalNowSeconds;
 }
 
-std::int64_t Emulator::Now() const { return clock_(); }
+std::int64_t Emulator::Now() const {
+    return clock_();
+}
 
 void Emulator::Note(const std::string& message) {
     if (trace_.Enabled())

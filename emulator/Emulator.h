@@ -23,8 +23,8 @@
 namespace emulator {
 
 struct EmulatorOptions {
-    std::filesystem::path statePath; // empty: the state lives in memory only
-    std::filesystem::path tracePath; // empty: no trace
+    std::filesystem::path statePath;     // empty: the state lives in memory only
+    std::filesystem::path tracePath;     // empty: no trace
     std::function<std::int64_t()> clock; // local seconds; the computer's clock when empty
 };
 

@@ -15,9 +15,15 @@ struct Currency {
     std::int64_t raw;
 };
 
-inline std::string TraceArgument(const char* text) { return TraceValue(text); }
-inline std::string TraceArgument(int value) { return TraceValue(value); }
-inline std::string TraceArgument(Currency value) { return TraceCurrency(value.raw); }
+inline std::string TraceArgument(const char* text) {
+    return TraceValue(text);
+}
+inline std::string TraceArgument(int value) {
+    return TraceValue(value);
+}
+inline std::string TraceArgument(Currency value) {
+    return TraceCurrency(value.raw);
+}
 
 template <class... Arguments> std::string ArgumentList(const Arguments&... arguments) {
     std::string list;

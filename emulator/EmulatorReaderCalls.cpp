@@ -7,15 +7,16 @@ namespace emulator {
 
 namespace {
 
-std::string Text(const char* text) { return text == nullptr ? std::string() : std::string(text); }
+std::string Text(const char* text) {
+    return text == nullptr ? std::string() : std::string(text);
+}
 
 } // namespace
 
-std::string Emulator::newreadcard(int port, const char* readerCode, const char* block,
-                                  int count) {
+std::string Emulator::newreadcard(int port, const char* readerCode, const char* block, int count) {
     return Run(
-        "newreadcard", [&] { return ArgumentList(port, readerCode, block, count); },
-        std::string(), [&](DeviceState&) {
+        "newreadcard", [&] { return ArgumentList(port, readerCode, block, count); }, std::string(),
+        [&](DeviceState&) {
             const Card* card = CardFor(port, readerCode);
             const auto first = ParseBlockText(block);
             if (card == nullptr || !first)
@@ -51,9 +52,9 @@ bool Emulator::writekh(int port, const char* readerCode, const char* block, int 
 }
 
 bool Emulator::tolvane(int port, const char* readerCode, const char* block, int cardNumber,
-                       const char* name, const char* password, const char* date,
-                       const char* flags, std::int64_t minimumBalance, std::int64_t dailyLimit,
-                       int limit1, int limit2, int limit3, int limit4, const char* typeCode) {
+                       const char* name, const char* password, const char* date, const char* flags,
+                       std::int64_t minimumBalance, std::int64_t dailyLimit, int limit1, int limit2,
+                       int limit3, int limit4, const char* typeCode) {
     return Run(
         "tolvane",
         [&] {
@@ -142,7 +143,8 @@ bool Emulator::downmmre(int port, const char* readerCode, const char* password) 
 
 std::string Emulator::readmm(int port) {
     return Run(
-        "readmm", [&] { return ArgumentList(port); }, std::string(), [&](DeviceState& state) {
+        "readmm", [&] { return ArgumentList(port); }, std::string(),
+        [&](DeviceState& state) {
             return port == state.reader.port ? state.reader.password : std::string();
         });
 }

@@ -120,8 +120,7 @@ int Emulator::getmaxnum(int port, int baud, int machine) {
 
 bool Emulator::hfdata(int port, int baud, int machine, int count) {
     return TerminalCommand(
-        "hfdata", port, baud, machine, [&](Terminal& t) { return t.RestoreRecords(count); },
-        count);
+        "hfdata", port, baud, machine, [&](Terminal& t) { return t.RestoreRecords(count); }, count);
 }
 
 bool Emulator::gskh(int port, int baud, int machine, int cardNumber) {
@@ -156,8 +155,8 @@ bool Emulator::clearczj(int port, int baud, int machine, int cardNumber) {
 
 bool Emulator::setglk(int port, int baud, int machine, int cardNumber) {
     return TerminalCommand(
-        "setglk", port, baud, machine,
-        [&](Terminal& t) { return t.SetManagementCard(cardNumber); }, cardNumber);
+        "setglk", port, baud, machine, [&](Terminal& t) { return t.SetManagementCard(cardNumber); },
+        cardNumber);
 }
 
 bool Emulator::downmaxje(int port, int baud, int machine, int fen) {
@@ -179,8 +178,7 @@ std::string Emulator::downlssjrecd(int port, int baud, int machine, int start) {
 
 bool Emulator::cleardbdata(int port, int baud, int machine, int count) {
     return TerminalCommand(
-        "cleardbdata", port, baud, machine, [&](Terminal& t) { return t.MarkTaken(count); },
-        count);
+        "cleardbdata", port, baud, machine, [&](Terminal& t) { return t.MarkTaken(count); }, count);
 }
 
 bool Emulator::setxfms(int port, int baud, int machine, const char* modeCode) {
@@ -307,7 +305,8 @@ bool Emulator::opencom1(const char* portName, int baud) {
 
 bool Emulator::closecom() {
     return Run(
-        "closecom", [] { return std::string(); }, false, [&](DeviceState&) {
+        "closecom", [] { return std::string(); }, false,
+        [&](DeviceState&) {
             const bool wasOpen = monitor_.has_value();
             monitor_.reset();
             return wasOpen;

@@ -37,14 +37,15 @@ void AddSampleRecords(Terminal& terminal, int count, std::uint64_t firstSequence
     for (int i = 0; i < count; ++i) {
         // Spread over the last hours, ten minutes apart.
         const std::int64_t when = now - static_cast<std::int64_t>(count - i) * 600;
-        terminal.AddRecord(SampleTransaction(firstSequence + static_cast<std::uint64_t>(i)),
-                           when);
+        terminal.AddRecord(SampleTransaction(firstSequence + static_cast<std::uint64_t>(i)), when);
     }
 }
 
 } // namespace
 
-Card BlankCard() { return Card::Blank(kCardSerial); }
+Card BlankCard() {
+    return Card::Blank(kCardSerial);
+}
 
 Card IssuedCard(int cardNumber, std::int64_t now) {
     Card card = BlankCard();

@@ -35,7 +35,9 @@ std::int64_t Clamped(std::int64_t localSeconds) {
     return localSeconds < 0 ? 0 : localSeconds > kLast ? kLast : localSeconds;
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
 
 } // namespace
 
@@ -79,8 +81,8 @@ std::string TerminalClockText(std::int64_t localSeconds) {
 std::string RecordTimeText(std::int64_t localSeconds) {
     const CivilTime t = CivilFromSeconds(Clamped(localSeconds));
     char text[32];
-    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
+    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
     return text;
 }
 

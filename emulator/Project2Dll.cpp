@@ -35,9 +35,30 @@ std::filesystem::path LibraryFolder() {
     }
 }
 
+// GetEnvironmentVariableW: the process environment as the system keeps it, so that a value
+// set by the program just before its first call counts.
+std::filesystem::path PathFromEnvironment(const wchar_t* name) {
+    std::wstring value(256, L'\0');
+    DWORD length = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    if (length >= value.size()) {
+        value.resize(length);
+        length = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    }
+    if (length == 0 || length >= value.size())
+        return {};
+    value.resize(length);
+    return std::filesystem::path(value);
+}
+
 emulator::Emulator& Library() {
-    static emulator::Emulator instance(
-        emulator::OptionsFromEnvironment(LibraryFolder() / L"project2.state"));
+    static emulator::Emulator instance([] {
+        emulator::EmulatorOptions options;
+        options.statePath = PathFromEnvironment(L"PROJECT2_STATE");
+        if (options.statePath.empty())
+            options.statePath = LibraryFolder() / L"project2.state";
+        options.tracePath = PathFromEnvironment(L"PROJECT2_TRACE");
+        return options;
+    }());
     return instance;
 }
 
@@ -82,8 +103,7 @@ extern "C" {
 const char* __stdcall newreadcard(int port, const char* readerCode, const char* block,
                                   int blockCount) {
     static std::string buffer;
-    return Text(buffer,
-                [&] { return Library().newreadcard(port, readerCode, block, blockCount); });
+    return Text(buffer, [&] { return Library().newreadcard(port, readerCode, block, blockCount); });
 }
 
 unsigned char __stdcall newwritecard(int port, const char* readerCode, const char* block,
@@ -96,9 +116,9 @@ unsigned char __stdcall writekh(int port, const char* readerCode, const char* bl
     return Truth([&] { return Library().writekh(port, readerCode, block, cardNumber); });
 }
 
-unsigned char __stdcall tolvane(int port, const char* readerCode, const char* block,
-                                int cardNumber, const char* name, const char* password,
-                                const char* date, const char* flags, std::int64_t minimumBalance,
+unsigned char __stdcall tolvane(int port, const char* readerCode, const char* block, int cardNumber,
+                                const char* name, const char* password, const char* date,
+                                const char* flags, std::int64_t minimumBalance,
                                 std::int64_t dailyLimit, int limit1, int limit2, int limit3,
                                 int limit4, const char* cardTypeCode) {
     return Truth([&] {
@@ -252,14 +272,14 @@ unsigned char __stdcall cleardbdata(int port, int baud, int machine, int records
 
 unsigned char __stdcall downczj(int port, int baud, int machine, int group, int number,
                                 int cardNumber, std::int64_t amount) {
-    return Truth([&] {
-        return Library().downczj(port, baud, machine, group, number, cardNumber, amount);
-    });
+    return Truth(
+        [&] { return Library().downczj(port, baud, machine, group, number, cardNumber, amount); });
 }
 
-unsigned char __stdcall downcd(int port, int baud, int machine, int menuNumber,
-                               std::int64_t amount, const char* dishName) {
-    return Truth([&] { return Library().downcd(port, baud, machine, menuNumber, amount, dishName); });
+unsigned char __stdcall downcd(int port, int baud, int machine, int menuNumber, std::int64_t amount,
+                               const char* dishName) {
+    return Truth(
+        [&] { return Library().downcd(port, baud, machine, menuNumber, amount, dishName); });
 }
 
 unsigned char __stdcall setzk(int port, int baud, int machine, const char* cardTypeCode,

@@ -3,7 +3,11 @@
 #include "emulator/CardRecord.h"
 #include "emulator/Hex.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -16,7 +20,9 @@ namespace {
 constexpr std::string_view kHeader = "project2-state 1";
 constexpr std::int64_t kMaxClockOffset = 100LL * 366 * 86400;
 
-std::string HexField(std::string_view text) { return text.empty() ? "-" : HexFromText(text); }
+std::string HexField(std::string_view text) {
+    return text.empty() ? "-" : HexFromText(text);
+}
 
 std::optional<std::string> TextField(std::string_view field) {
     if (field == "-")
@@ -84,7 +90,7 @@ public:
     explicit StateParser(std::string_view text) : text_(text) {}
 
     std::optional<DeviceState> Parse() {
-        if (!NextLine() || line_ != kHeader)
+        if (!NextLine() || !IsHeader(line_))
             return std::nullopt;
         bool readerSeen = false;
         while (NextLine()) {
@@ -114,6 +120,16 @@ public:
     }
 
 private:
+    static bool IsHeader(std::string_view line) {
+        if (line.substr(0, kHeader.size()) != kHeader)
+            return false;
+        const std::string_view token = line.substr(kHeader.size());
+        return token.empty() || (token[0] == ' ' && token.size() > 1 &&
+                                 std::all_of(token.begin() + 1, token.end(), [](char c) {
+                                     return std::isalnum(static_cast<unsigned char>(c)) != 0;
+                                 }));
+    }
+
     bool NextLine() {
         while (pos_ < text_.size()) {
             const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
@@ -273,8 +289,7 @@ private:
             const auto number = Number(item[1], 0, 99);
             const auto fen = Number(item[2], 0, kMaxTransactionFen);
             const auto name = TextField(item[3]);
-            return number && fen && name &&
-                   t.SetMenu(static_cast<int>(*number), *fen * 100, *name);
+            return number && fen && name && t.SetMenu(static_cast<int>(*number), *fen * 100, *name);
         }
         return false;
     }
@@ -294,9 +309,9 @@ private:
 
 } // namespace
 
-std::string SerializeState(const DeviceState& state) {
+std::string SerializeState(const DeviceState& state, const std::string& token) {
     std::ostringstream out;
-    out << kHeader << '\n';
+    out << kHeader << (token.empty() ? "" : " ") << token << '\n';
     out << "reader " << state.reader.port << ' ' << HexField(state.reader.password) << '\n';
     if (state.reader.card) {
         out << "card present\n";
@@ -311,7 +326,9 @@ std::string SerializeState(const DeviceState& state) {
     return out.str();
 }
 
-std::optional<DeviceState> ParseState(std::string_view text) { return StateParser(text).Parse(); }
+std::optional<DeviceState> ParseState(std::string_view text) {
+    return StateParser(text).Parse();
+}
 
 StateFile::Stamp StateFile::CurrentStamp() const {
     Stamp stamp;
@@ -323,18 +340,24 @@ StateFile::Stamp StateFile::CurrentStamp() const {
     stamp.size = std::filesystem::file_size(path_, error);
     if (error)
         stamp.size = 0;
+    std::ifstream in(path_, std::ios::binary);
+    char line[64] = {};
+    in.getline(line, sizeof line);
+    stamp.firstLine = line;
     return stamp;
 }
 
-bool StateFile::ChangedOnDisk() const { return !known_ || CurrentStamp() != *known_; }
+bool StateFile::ChangedOnDisk() const {
+    return !known_ || CurrentStamp() != *known_;
+}
 
 StateFile::LoadResult StateFile::Load() {
     LoadResult result;
     const Stamp stamp = CurrentStamp();
     if (!stamp.exists) {
         std::error_code error;
-        result.status = std::filesystem::exists(path_, error) ? Status::Unreadable
-                                                              : Status::Missing;
+        result.status =
+            std::filesystem::exists(path_, error) ? Status::Unreadable : Status::Missing;
         return result;
     }
     std::ifstream in(path_, std::ios::binary);
@@ -358,16 +381,25 @@ StateFile::LoadResult StateFile::Load() {
 bool StateFile::Save(const DeviceState& state) {
     // A name of our own beside the target, so that two programs saving at once never write
     // into the same temporary file.
-    static const std::uint64_t kTag = std::random_device{}();
+    static const std::uint64_t kTag =
+        (std::uint64_t{std::random_device{}()} << 32) | std::random_device{}();
     std::filesystem::path temporary = path_;
     temporary += ".tmp" + std::to_string(kTag);
+    // Unique to this save among all programs and all state files of this one.
+    static std::atomic<std::uint64_t> saves{0};
+    char token[48];
+    std::snprintf(token, sizeof token, "%016llX%08llX", static_cast<unsigned long long>(kTag),
+                  static_cast<unsigned long long>(++saves & 0xFFFFFFFF));
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << SerializeState(state);
+        out << SerializeState(state, token);
         out.flush();
         if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
+            // What is there now counts as seen: the state in memory stays the one in use
+            // until another program writes the file.
+            known_ = CurrentStamp();
             return false;
         }
     }
@@ -375,6 +407,7 @@ bool StateFile::Save(const DeviceState& state) {
     std::filesystem::rename(temporary, path_, error);
     if (error) {
         std::filesystem::remove(temporary, error);
+        known_ = CurrentStamp();
         return false;
     }
     known_ = CurrentStamp();

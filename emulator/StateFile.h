@@ -4,8 +4,9 @@
 // the old one, so a reader never sees half a file; re-read when its time stamp or size shows
 // that another program wrote it.
 //
-// Format: a first line "project2-state 1", then one item per line, a keyword and its values
-// separated by single spaces. Texts are written as hex ("-" when empty), so GBK names and
+// Format: a first line "project2-state 1 TOKEN" (TOKEN differs at every save, so a change is
+// seen even when the time stamp and size stay the same), then one item per line, a keyword and its
+// values separated by single spaces. Texts are written as hex ("-" when empty), so GBK names and
 // titles pass unchanged:
 //   reader PORT PASSWORD-HEX
 //   card none | card present, then "block N HEX32" for each of the 64 blocks
@@ -27,7 +28,7 @@
 
 namespace emulator {
 
-std::string SerializeState(const DeviceState& state);
+std::string SerializeState(const DeviceState& state, const std::string& token = "");
 // Nothing when the text is not a complete, consistent state.
 std::optional<DeviceState> ParseState(std::string_view text);
 
@@ -54,6 +55,7 @@ private:
         bool exists = false;
         std::filesystem::file_time_type time{};
         std::uintmax_t size = 0;
+        std::string firstLine;
         bool operator==(const Stamp&) const = default;
     };
     Stamp CurrentStamp() const;

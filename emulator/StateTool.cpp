@@ -65,12 +65,12 @@ void ShowCard(const Card& card, bool blocks, std::ostream& out) {
     const CardRecordView record = DecodeCardRecord(card.At(1), card.At(2));
     char number[16];
     std::snprintf(number, sizeof number, "%06u", record.cardNumber);
-    out << "  record (sector 0): card " << number << ", valid 20" << record.date.substr(0, 2)
-        << '-' << record.date.substr(2, 2) << '-' << record.date.substr(4, 2) << ", name "
+    out << "  record (sector 0): card " << number << ", valid 20" << record.date.substr(0, 2) << '-'
+        << record.date.substr(2, 2) << '-' << record.date.substr(4, 2) << ", name "
         << Shown(record.name) << ", minimum balance " << Yuan(record.minimumBalanceFen)
         << ", daily limit " << Yuan(record.dailyLimitFen) << ", period limits "
-        << record.periodLimits[0] << ' ' << record.periodLimits[1] << ' '
-        << record.periodLimits[2] << ' ' << record.periodLimits[3] << ", type code "
+        << record.periodLimits[0] << ' ' << record.periodLimits[1] << ' ' << record.periodLimits[2]
+        << ' ' << record.periodLimits[3] << ", type code "
         << HexFromBytes(std::span(&record.typeCode, 1)) << '\n';
     out << "  personal purse (blocks 4, 5): " << Purse(card, 4) << " / " << Purse(card, 5) << '\n';
     out << "  subsidy purse (blocks 8, 9): " << Purse(card, 8) << " / " << Purse(card, 9) << '\n';
@@ -91,10 +91,10 @@ void ShowTerminal(const Terminal& t, std::ostream& out) {
     out << "  records " << t.records.size() << " of " << t.capacity << " (" << t.taken
         << " taken by monitoring, " << t.cleared.size() << " cleared and restorable), total "
         << Yuan(t.TotalAmountFen()) << ", next serial " << t.nextSerial << '\n';
-    out << "  password " << Shown(t.password) << " (function " << t.passwordFunction
-        << "), mode " << t.modeCode << ", language " << t.languageCode << ", free sector "
-        << t.freeSector << ", largest amount " << Yuan(t.maxAmountFen) << ", swipe interval "
-        << t.swipeInterval << " min, management card " << t.managementCard << '\n';
+    out << "  password " << Shown(t.password) << " (function " << t.passwordFunction << "), mode "
+        << t.modeCode << ", language " << t.languageCode << ", free sector " << t.freeSector
+        << ", largest amount " << Yuan(t.maxAmountFen) << ", swipe interval " << t.swipeInterval
+        << " min, management card " << t.managementCard << '\n';
     out << "  titles " << Shown(t.loginTitle) << " / " << Shown(t.standbyTitle) << '\n';
     out << "  discounts";
     for (const auto& [code, perMille] : t.discounts)
@@ -107,14 +107,17 @@ void ShowTerminal(const Terminal& t, std::ostream& out) {
         out << ' ' << card;
     out << "\n  card amounts";
     for (const auto& [card, entry] : t.cardAmounts)
-        out << ' ' << card << '@' << entry.group << '-' << entry.number << '=' << Yuan(entry.amountFen);
+        out << ' ' << card << '@' << entry.group << '-' << entry.number << '='
+            << Yuan(entry.amountFen);
     out << "\n  menus";
     for (const auto& [number, item] : t.menus)
         out << ' ' << number << ':' << Shown(item.name) << '=' << Yuan(item.amountFen);
     out << '\n';
 }
 
-std::optional<int> Integer(const std::string& text) { return ParseDecimal(text, 9); }
+std::optional<int> Integer(const std::string& text) {
+    return ParseDecimal(text, 9);
+}
 
 struct Link {
     int port = 0;

@@ -10,7 +10,9 @@ namespace emulator {
 
 namespace {
 
-bool IsCardNumber(std::int64_t card) { return card >= 0 && card <= kMaxCardNumber; }
+bool IsCardNumber(std::int64_t card) {
+    return card >= 0 && card <= kMaxCardNumber;
+}
 
 bool IsOneOf(std::string_view code, std::initializer_list<std::string_view> codes) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
@@ -63,7 +65,9 @@ std::string Terminal::RecordsFrom(int start) const {
     return Concatenated(records, static_cast<std::size_t>(start));
 }
 
-std::string Terminal::UntakenRecords() const { return Concatenated(records, taken); }
+std::string Terminal::UntakenRecords() const {
+    return Concatenated(records, taken);
+}
 
 bool Terminal::MarkTaken(int count) {
     if (count < 0)
@@ -179,7 +183,7 @@ bool Terminal::SetMenu(int number, std::int64_t amount, std::string_view name) {
 bool Terminal::SetMode(std::string_view code) {
     if (!IsOneOf(code, {"00", "01", "02", "03"}))
         return false;
-    modeCode = code;
+    modeCode = std::string(code);
     return true;
 }
 
@@ -208,7 +212,7 @@ bool Terminal::SetStandbyTitle(std::string_view title) {
 bool Terminal::SetLanguage(std::string_view code) {
     if (!IsOneOf(code, {"00", "01", "02"}))
         return false;
-    languageCode = code;
+    languageCode = std::string(code);
     return true;
 }
 
@@ -223,7 +227,7 @@ bool Terminal::SetFreeSector(std::string_view sector) {
 bool Terminal::SetPasswordFunction(std::string_view code) {
     if (!IsOneOf(code, {"00", "01"}))
         return false;
-    passwordFunction = code;
+    passwordFunction = std::string(code);
     return true;
 }
 

@@ -53,8 +53,8 @@ struct Terminal {
     std::uint32_t maxAmountFen = 9999900;
     int swipeInterval = 0;
     std::uint32_t managementCard = 1;
-    std::string loginTitle;   // printed and start-up title
-    std::string standbyTitle; // standby title
+    std::string loginTitle;               // printed and start-up title
+    std::string standbyTitle;             // standby title
     std::map<std::string, int> discounts; // type code "41"-"4A" -> per mille
     std::set<std::uint32_t> lostCards;
     std::set<std::uint32_t> barredCards; // cards refused on this machine

@@ -33,9 +33,13 @@ std::string TraceValue(std::string_view text) {
     return quoted + "\"";
 }
 
-std::string TraceValue(int value) { return std::to_string(value); }
+std::string TraceValue(int value) {
+    return std::to_string(value);
+}
 
-std::string TraceValue(bool value) { return value ? "true" : "false"; }
+std::string TraceValue(bool value) {
+    return value ? "true" : "false";
+}
 
 std::string TraceCurrency(std::int64_t raw) {
     const bool negative = raw < 0;

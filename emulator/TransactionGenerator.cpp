@@ -39,8 +39,8 @@ int GenerateTransactions(DeviceState& state, MonitorLine& line, std::int64_t now
     }
     const std::int64_t due = (now - line.nextDue) / kTransactionInterval + 1;
     const int count = static_cast<int>(std::min<std::int64_t>(due, kMaxTransactionsPerCheck));
-    line.nextDue = count < due ? now + kTransactionInterval
-                               : line.nextDue + due * kTransactionInterval;
+    line.nextDue =
+        count < due ? now + kTransactionInterval : line.nextDue + due * kTransactionInterval;
     if (onLine.empty())
         return 0;
     int stored = 0;

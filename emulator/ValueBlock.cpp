@@ -16,7 +16,9 @@ std::uint32_t GetLittleEndian(const Block& block, int offset) {
     return value;
 }
 
-std::uint8_t Inverse(std::uint8_t b) { return static_cast<std::uint8_t>(~b); }
+std::uint8_t Inverse(std::uint8_t b) {
+    return static_cast<std::uint8_t>(~b);
+}
 
 } // namespace
 
@@ -48,8 +50,7 @@ std::optional<Block> AddToValue(const Block& block, std::uint32_t amount, std::u
     return MakeValueBlock(static_cast<std::uint32_t>(sum), address);
 }
 
-std::optional<Block> TakeFromValue(const Block& block, std::uint32_t amount,
-                                   std::uint8_t address) {
+std::optional<Block> TakeFromValue(const Block& block, std::uint32_t amount, std::uint8_t address) {
     const std::uint32_t balance = ValueOf(block).value_or(0);
     if (amount > balance)
         return std::nullopt;

@@ -18,7 +18,6 @@ std::optional<std::uint32_t> ValueOf(const Block& block);
 // The block after adding or taking an amount. A block without a valid value counts as 0 and
 // comes back as a proper value block. A result below 0 or beyond 32 bits gives nothing.
 std::optional<Block> AddToValue(const Block& block, std::uint32_t amount, std::uint8_t address);
-std::optional<Block> TakeFromValue(const Block& block, std::uint32_t amount,
-                                   std::uint8_t address);
+std::optional<Block> TakeFromValue(const Block& block, std::uint32_t amount, std::uint8_t address);
 
 } // namespace emulator
