@@ -44,8 +44,7 @@ template <typename Turn> GdiBitmap Turned(HBITMAP bitmap, Turn turn) {
 
 DibSection DibSection::Create(int width, int height, int bitsPerPixel) {
     DibSection dib;
-    if (width <= 0 || height <= 0 ||
-        !PixelImage::Create(width, height, bitsPerPixel, true).has_value()) {
+    if (width <= 0 || height <= 0 || !DibSizeAccepted(width, height, bitsPerPixel)) {
         return dib;
     }
     const BITMAPINFO info = TopDownInfo(width, height, bitsPerPixel);

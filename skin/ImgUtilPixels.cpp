@@ -55,6 +55,10 @@ std::optional<std::size_t> DibStride(int width, int bitsPerPixel) {
     return static_cast<std::size_t>(((bits + 31) / 32) * 4);
 }
 
+bool DibSizeAccepted(int width, int height, int bitsPerPixel) {
+    return DibStride(width, bitsPerPixel).has_value() && SizeInRange(width, height);
+}
+
 std::optional<PixelView> PixelView::Over(std::uint8_t* bits, std::size_t bufferBytes, int width,
                                          int height, int bitsPerPixel, bool topDown) {
     const auto stride = DibStride(width, bitsPerPixel);

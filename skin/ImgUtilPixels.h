@@ -18,6 +18,9 @@ inline constexpr std::int64_t kMaxImagePixels = std::int64_t{64} * 1024 * 1024;
 // Empty when the width or pixel size is out of range.
 std::optional<std::size_t> DibStride(int width, int bitsPerPixel);
 
+// True when a picture of this size and depth (24 or 32) is within the accepted bounds.
+bool DibSizeAccepted(int width, int height, int bitsPerPixel);
+
 // A window onto pixels owned elsewhere (a vector, a DIB section): 3 bytes a pixel (blue, green,
 // red) or 4 (blue, green, red, unused), rows padded to four bytes, stored bottom-up unless
 // topDown. Row(y) always counts y from the top of the picture.

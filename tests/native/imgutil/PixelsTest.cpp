@@ -19,6 +19,9 @@ TEST(PixelLayout, RowsArePaddedToFourBytesAndSizesAreCapped) {
     EXPECT_EQ(DibStride(0, 24), 0u);
     EXPECT_FALSE(DibStride(4, 8));
     EXPECT_FALSE(DibStride(-1, 24));
+    EXPECT_TRUE(DibSizeAccepted(1920, 1080, 32));
+    EXPECT_FALSE(DibSizeAccepted(kMaxImageSide, kMaxImageSide, 24));
+    EXPECT_FALSE(DibSizeAccepted(10, 10, 16));
     EXPECT_FALSE(PixelImage::Create(kMaxImageSide + 1, 1, 24, false));
     EXPECT_FALSE(PixelImage::Create(kMaxImageSide, kMaxImageSide, 32, false));
 
