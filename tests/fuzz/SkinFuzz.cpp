@@ -35,11 +35,12 @@ void CheckImage(const TBmpImage& image) {
 void ReadDescription(const TQuickIni& ini, const TSkinReader* reader) {
     std::vector<std::string> sections;
     ini.ReadSectionNames(sections);
-    static const char* const kImageKeys[] = {"Image", "Bitmap", "ButtonImage", "CheckButton",
-                                             "RadioButton", "Border", "GlyphImage", "Left",
-                                             "Right", "Top", "Bottom", "menuBar", "TextBack"};
-    static const char* const kValueKeys[] = {"Frame", "Trans", "Tile", "Style", "LeftWidth",
-                                             "FrameCount", "Action", "Visibility", "FontHeight"};
+    static const char* const kImageKeys[] = {
+        "Image", "Bitmap", "ButtonImage", "CheckButton", "RadioButton", "Border",  "GlyphImage",
+        "Left",  "Right",  "Top",         "Bottom",      "menuBar",     "TextBack"};
+    static const char* const kValueKeys[] = {"Frame",  "Trans",      "Tile",
+                                             "Style",  "LeftWidth",  "FrameCount",
+                                             "Action", "Visibility", "FontHeight"};
     std::size_t count = 0;
     for (const auto& section : sections) {
         if (++count > 64) {

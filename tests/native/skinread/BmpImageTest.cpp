@@ -15,7 +15,7 @@ TEST(BmpImage, DecodesEveryFormTopDownAndBottomUp) {
     const std::vector<std::uint32_t> palette = {kRed, kGreen, kBlue, kWhite};
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpLayout layout;
         std::vector<std::uint32_t> expected = {kRed, kGreen, kBlue, kWhite};
     };
     std::vector<Case> cases;
@@ -70,15 +70,15 @@ TEST(BmpImage, DecodesEveryFormTopDownAndBottomUp) {
                       .palette = std::vector<std::uint32_t>(256, 0),
                       .pixelData = {2, 3, 0, 0, 0, 1, 0, 0}}});
     for (std::size_t i = 0; i < 4; ++i) {
-        cases.back().spec.palette[i] = palette[i];
+        cases.back().layout.palette[i] = palette[i];
     }
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const TBmpImage image = DecodeBmp(MakeBmp(c.spec));
+        const TBmpImage image = DecodeBmp(MakeBmp(c.layout));
         ASSERT_EQ(image.width, 2);
         ASSERT_EQ(image.height, 2);
-        EXPECT_EQ(image.bitCount, c.spec.bitCount);
+        EXPECT_EQ(image.bitCount, c.layout.bitCount);
         // Five and six bit channels reach full scale (0xFFFF is white).
         EXPECT_EQ(image.pixels, c.expected);
     }
@@ -95,43 +95,43 @@ TEST(BmpImage, ReadsWhatTheSkinToolsWrite) {
 
 // A header that does not agree with the file gives an empty image, never a read beyond it.
 TEST(BmpImage, LyingHeadersGiveEmptyImages) {
-    const BmpSpec honest{.bitCount = 8,
-                         .coloursUsed = 4,
-                         .palette = {kRed, kGreen, kBlue, kWhite},
-                         .pixelData = {2, 3, 0, 0, 0, 1, 0, 0}};
+    const BmpLayout honest{.bitCount = 8,
+                           .coloursUsed = 4,
+                           .palette = {kRed, kGreen, kBlue, kWhite},
+                           .pixelData = {2, 3, 0, 0, 0, 1, 0, 0}};
     ASSERT_FALSE(DecodeBmp(MakeBmp(honest)).Empty());
 
-    std::vector<std::pair<const char*, BmpSpec>> lies;
+    std::vector<std::pair<const char*, BmpLayout>> lies;
     auto lie = [&](const char* what, auto change) {
-        BmpSpec s = honest;
+        BmpLayout s = honest;
         change(s);
         lies.emplace_back(what, s);
     };
-    lie("pixels beyond the end", [](BmpSpec& s) { s.pixelOffset = 5000; });
-    lie("pixels start near the end", [](BmpSpec& s) { s.pixelOffset = 14 + 40 + 16 + 4; });
-    lie("too few pixel bytes", [](BmpSpec& s) { s.pixelData.resize(5); });
-    lie("more colours than the depth holds", [](BmpSpec& s) { s.coloursUsed = 300; });
-    lie("palette runs past the file", [](BmpSpec& s) {
+    lie("pixels beyond the end", [](BmpLayout& s) { s.pixelOffset = 5000; });
+    lie("pixels start near the end", [](BmpLayout& s) { s.pixelOffset = 14 + 40 + 16 + 4; });
+    lie("too few pixel bytes", [](BmpLayout& s) { s.pixelData.resize(5); });
+    lie("more colours than the depth holds", [](BmpLayout& s) { s.coloursUsed = 300; });
+    lie("palette runs past the file", [](BmpLayout& s) {
         s.coloursUsed = 200;
         s.pixelOffset = 14 + 40;
     });
-    lie("zero width", [](BmpSpec& s) { s.width = 0; });
-    lie("negative width", [](BmpSpec& s) { s.width = -2; });
-    lie("zero height", [](BmpSpec& s) { s.height = 0; });
-    lie("huge width", [](BmpSpec& s) { s.width = 0x7FFFFFFF; });
-    lie("huge area", [](BmpSpec& s) {
+    lie("zero width", [](BmpLayout& s) { s.width = 0; });
+    lie("negative width", [](BmpLayout& s) { s.width = -2; });
+    lie("zero height", [](BmpLayout& s) { s.height = 0; });
+    lie("huge width", [](BmpLayout& s) { s.width = 0x7FFFFFFF; });
+    lie("huge area", [](BmpLayout& s) {
         s.width = 30000;
         s.height = 30000;
     });
-    lie("smallest height", [](BmpSpec& s) { s.height = static_cast<int>(0x80000000u); });
-    lie("unknown depth", [](BmpSpec& s) { s.bitCount = 7; });
-    lie("run-length compression", [](BmpSpec& s) { s.compression = 1; });
-    lie("bit fields on 8 bits", [](BmpSpec& s) { s.compression = 3; });
-    lie("header larger than the file", [](BmpSpec& s) { s.headerSize = 124; });
-    lie("unknown header size", [](BmpSpec& s) { s.headerSize = 20; });
-    for (const auto& [what, spec] : lies) {
+    lie("smallest height", [](BmpLayout& s) { s.height = static_cast<int>(0x80000000u); });
+    lie("unknown depth", [](BmpLayout& s) { s.bitCount = 7; });
+    lie("run-length compression", [](BmpLayout& s) { s.compression = 1; });
+    lie("bit fields on 8 bits", [](BmpLayout& s) { s.compression = 3; });
+    lie("header larger than the file", [](BmpLayout& s) { s.headerSize = 124; });
+    lie("unknown header size", [](BmpLayout& s) { s.headerSize = 20; });
+    for (const auto& [what, layout] : lies) {
         SCOPED_TRACE(what);
-        auto file = MakeBmp(spec);
+        auto file = MakeBmp(layout);
         if (std::string(what) == "header larger than the file") {
             file.resize(14 + 60);
         }
@@ -147,13 +147,13 @@ TEST(BmpImage, LyingHeadersGiveEmptyImages) {
 
 TEST(BmpImage, IndexPastThePaletteShowsBlackAndLastRowMayLackPadding) {
     // Two palette entries, an index of 3: black rather than a read past the palette.
-    BmpSpec spec{.width = 2,
-                 .height = -1,
-                 .bitCount = 8,
-                 .coloursUsed = 2,
-                 .palette = {kRed, kGreen},
-                 .pixelData = {1, 3}};
-    const TBmpImage image = DecodeBmp(MakeBmp(spec));
+    BmpLayout layout{.width = 2,
+                     .height = -1,
+                     .bitCount = 8,
+                     .coloursUsed = 2,
+                     .palette = {kRed, kGreen},
+                     .pixelData = {1, 3}};
+    const TBmpImage image = DecodeBmp(MakeBmp(layout));
     ASSERT_EQ(image.width, 2);
     EXPECT_EQ(image.At(0, 0), kGreen);
     EXPECT_EQ(image.At(1, 0), 0u);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 2;
     int height = 2; // negative: rows top-down
     int bitCount = 24;
@@ -19,4 +19,4 @@ struct BmpSpec {
     std::int64_t pixelOffset = -1;
 };
 
-std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec);
+std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout);
