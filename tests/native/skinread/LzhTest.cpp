@@ -94,4 +94,17 @@ TEST(Lzh, ArbitraryStreamsDecodeToTheLengthAsked) {
     EXPECT_TRUE(Decode(0, RandomBytes(10, 1)).empty());
 }
 
+// Facts of the published scheme that do not depend on our encoder: in the fresh tree the
+// all-zero path leads to the literal 't' (8 bits), nine ones to 's' and eight ones then a
+// zero to 'r'; the path 10001100 leads
+// to the shortest copy (3 bytes), and a copy from position 0 reads the spaces that fill the
+// ring before the start position 4036.
+TEST(Lzh, FreshDecoderFollowsTheScheme) {
+    EXPECT_EQ(Decode(1, std::vector<std::uint8_t>{0x00}), std::vector<std::uint8_t>{'t'});
+    EXPECT_EQ(Decode(1, std::vector<std::uint8_t>{0xFF, 0x80}), std::vector<std::uint8_t>{'s'});
+    EXPECT_EQ(Decode(1, std::vector<std::uint8_t>{0xFF}), std::vector<std::uint8_t>{'r'});
+    EXPECT_EQ(Decode(3, std::vector<std::uint8_t>{0x8C, 0x00, 0x00}),
+              (std::vector<std::uint8_t>{' ', ' ', ' '}));
+}
+
 } // namespace
