@@ -7,10 +7,12 @@
 #include <atomic>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 namespace emulator {
@@ -403,8 +405,15 @@ bool StateFile::Save(const DeviceState& state) {
             return false;
         }
     }
+    // On Windows a file that another program has open for reading cannot be replaced; that
+    // lasts only while it reads, so try again for a moment.
     std::error_code error;
-    std::filesystem::rename(temporary, path_, error);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::filesystem::rename(temporary, path_, error);
+        if (!error)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     if (error) {
         std::filesystem::remove(temporary, error);
         known_ = CurrentStamp();
