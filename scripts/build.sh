@@ -16,6 +16,12 @@ if [ ! -f "$root/build/win64/build.ninja" ]; then
     cmake -S "$root" -B "$root/build/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
 fi
-for tree in "$@"; do
-    cmake --build "$root/build/$tree" -j "$jobs"
+# Each argument is a tree, optionally with one target: "win64:DevTool".
+for arg in "$@"; do
+    tree=${arg%%:*}
+    if [ "$tree" != "$arg" ]; then
+        cmake --build "$root/build/$tree" -j "$jobs" --target "${arg#*:}"
+    else
+        cmake --build "$root/build/$tree" -j "$jobs"
+    fi
 done

@@ -85,9 +85,10 @@ std::int32_t BaudRateCode(std::wstring_view text) {
 std::optional<std::string> ModeCode(std::wstring_view text) {
     constexpr std::array<std::wstring_view, 4> modes = {L"固定消费", L"手动消费", L"菜单消费",
                                                         L"下传消费"};
+    constexpr std::array<const char*, 4> codes = {"00", "01", "02", "03"};
     for (std::size_t i = 0; i < modes.size(); ++i) {
         if (text == modes[i])
-            return "0" + std::to_string(i);
+            return std::string(codes[i]);
     }
     return std::nullopt;
 }
