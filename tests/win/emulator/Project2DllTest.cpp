@@ -95,7 +95,7 @@ TEST_F(Project2Dll, PassesCurrencyByValueInTheStdcallFrame) {
               0);
     const std::string record = read(3, "01", "05", 2);
     EXPECT_EQ(record.substr(0, 6), "001234");
-    EXPECT_EQ(record.substr(32, 8), "000004CE"); // 12.34 yuan
+    EXPECT_EQ(record.substr(32, 8), "000004D2"); // 12.34 yuan
     EXPECT_EQ(record.substr(46, 8), "3B9AC9FF"); // 9999999.99 yuan
     EXPECT_EQ(record.substr(54, 10), "010203FA4A");
 
