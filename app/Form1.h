@@ -27,14 +27,6 @@ public:
 
     const TMethodEntry* FindMethod(std::string_view name) const override;
 
-    // The control of the window with this name and class; throws when there is none.
-    template <class T> T* Control(std::wstring_view name) const {
-        auto* control = dynamic_cast<T*>(FindComponent(name));
-        if (!control)
-            throw Exception(L"The window has no control " + std::wstring(name));
-        return control;
-    }
-
     // The reader code passed second to every card-reader call.
     const std::string& ReaderCode() const {
         return readerCode_;

@@ -17,6 +17,14 @@ public:
     void Close();
     TWinControl* ActiveControl() const { return activeControl_; }
 
+    // The component of the form with this name and class; throws when there is none.
+    template <class T> T* Control(std::wstring_view name) const {
+        auto* control = dynamic_cast<T*>(FindComponent(name));
+        if (!control)
+            throw Exception(L"The window has no control " + std::wstring(name));
+        return control;
+    }
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
     TNotifyEvent OnDestroy;
