@@ -144,6 +144,20 @@ TEST_F(MainWindowTest, ShowingSetsTheIssueDateAThousandDaysAhead) {
     EXPECT_NEAR(shown - Now(), 1000.0, 1.0 / 24);
 }
 
+TEST_F(MainWindowTest, EachPageOnScreen) {
+    auto* pages = Get<TPageControl>(L"PageControl1");
+    for (int i = 0; i < 3; ++i) {
+        pages->SetActivePageIndex(i);
+        EXPECT_TRUE(IsWindowVisible(pages->Pages(i)->Handle()));
+        for (int other = 0; other < 3; ++other) {
+            if (other != i) {
+                EXPECT_FALSE(IsWindowVisible(pages->Pages(other)->Handle()));
+            }
+        }
+        SaveScreenshot(Form().Handle(), "page" + std::to_string(i + 1));
+    }
+}
+
 TEST_F(MainWindowTest, MessageBoxKinds) {
     ShowInformation(L"写卡成功！");
     ShowWarning(L"获取时间失败!");

@@ -31,6 +31,50 @@ std::string U8(const std::wstring& text) {
     return Utf8FromWide(text);
 }
 
+void SaveScreenshot(HWND window, const std::string& name) {
+    wchar_t dir[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"DEVTOOL_SCREENSHOT_DIR", dir, MAX_PATH))
+        return;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpMessages(100);
+    RECT r;
+    GetWindowRect(window, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h; // bottom-up, as BMP files store rows
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    // What the screen shows in the window's place, frame included.
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    int stride = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    std::wstring path = std::wstring(dir) + L"\\" + WideFromUtf8(name) + L".bmp";
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f != INVALID_HANDLE_VALUE) {
+        DWORD written;
+        WriteFile(f, &fh, sizeof(fh), &written, nullptr);
+        WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &written, nullptr);
+        WriteFile(f, bits, static_cast<DWORD>(stride * h), &written, nullptr);
+        CloseHandle(f);
+    }
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+}
+
 // Window tests run inside one application, as the program does.
 int main(int argc, char** argv) {
     TApplication application;

@@ -33,5 +33,9 @@ private:
 // Handles waiting messages for about `milliseconds`.
 void PumpMessages(int milliseconds = 0);
 
+// Saves what a top-level window shows as a 24-bit BMP file named `name` + ".bmp" in the folder
+// of the environment variable DEVTOOL_SCREENSHOT_DIR; does nothing when it is not set.
+void SaveScreenshot(HWND window, const std::string& name);
+
 // UTF-8 form of wide text, for readable assertion messages.
 std::string U8(const std::wstring& text);
