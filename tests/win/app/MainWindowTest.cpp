@@ -158,6 +158,28 @@ TEST_F(MainWindowTest, EachPageOnScreen) {
     }
 }
 
+TEST(MainWindowLifeCycle, RepeatedWindowsLeaveNoHandlesBehind) {
+    auto cycle = [] {
+        TForm1 form(nullptr);
+        form.Show();
+        auto* pages = form.Control<TPageControl>(L"PageControl1");
+        for (int i = 0; i < 3; ++i) {
+            pages->SetActivePageIndex(i);
+            UpdateWindow(form.Handle());
+        }
+        PumpMessages();
+    };
+    cycle(); // the first window registers classes and makes lasting system objects
+    PumpMessages(50);
+    int gdi = GdiObjectCount();
+    int windows = ThreadWindowCount();
+    for (int i = 0; i < 5; ++i)
+        cycle();
+    PumpMessages(50);
+    EXPECT_EQ(GdiObjectCount(), gdi);
+    EXPECT_EQ(ThreadWindowCount(), windows);
+}
+
 TEST_F(MainWindowTest, MessageBoxKinds) {
     ShowInformation(L"写卡成功！");
     ShowWarning(L"获取时间失败!");

@@ -75,6 +75,33 @@ void SaveScreenshot(HWND window, const std::string& name) {
     ReleaseDC(nullptr, screen);
 }
 
+int GdiObjectCount() {
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted != 0)
+        return static_cast<int>(counted);
+    int live = 0;
+    for (UINT_PTR index = 1; index < 0x10000; ++index)
+        live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
+    return live;
+}
+
+int ThreadWindowCount() {
+    int count = 0;
+    auto countTop = [](HWND h, LPARAM p) -> BOOL {
+        ++*reinterpret_cast<int*>(p);
+        EnumChildWindows(
+            h,
+            [](HWND, LPARAM q) -> BOOL {
+                ++*reinterpret_cast<int*>(q);
+                return TRUE;
+            },
+            p);
+        return TRUE;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), countTop, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 // Window tests run inside one application, as the program does.
 int main(int argc, char** argv) {
     TApplication application;

@@ -37,5 +37,11 @@ void PumpMessages(int milliseconds = 0);
 // of the environment variable DEVTOOL_SCREENSHOT_DIR; does nothing when it is not set.
 void SaveScreenshot(HWND window, const std::string& name);
 
+// The process's live GDI objects. Wine does not count them in GetGuiResources; there every
+// live object still answers to its handle's table index alone, so the table is scanned.
+int GdiObjectCount();
+// Windows of the calling thread, child windows included.
+int ThreadWindowCount();
+
 // UTF-8 form of wide text, for readable assertion messages.
 std::string U8(const std::wstring& text);

@@ -4,6 +4,7 @@
 
 #include "TestCanvas.h"
 #include "skin/ImgUtilShared.h"
+#include "tests/win/common/WinTest.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,8 @@ namespace {
 using test::Canvas;
 using test::Painted;
 
-// The process's GDI objects. Wine does not count them in GetGuiResources; there every live
-// object still answers to its handle's table index alone, so the table is scanned instead.
 int GdiObjects() {
-    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0) {
-        return static_cast<int>(counted);
-    }
-    int live = 0;
-    for (UINT_PTR index = 1; index < 0x10000; ++index) {
-        live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
-    }
-    return live;
+    return GdiObjectCount();
 }
 
 void ExpectNoGrowth(const char* what, const std::function<void()>& paint) {
