@@ -7,6 +7,7 @@
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,4 +37,6 @@ private:
     void BindMethods();
     std::vector<TMethodEntry> methods_;
     std::string readerCode_;
+    // Live monitoring: the number of the last record line shown; 0 when monitoring starts.
+    std::int32_t monitorSequence_ = 0;
 };
