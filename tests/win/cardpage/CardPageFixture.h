@@ -2,8 +2,9 @@
 // The main window with the recording fake in place of the terminal library, for tests of the
 // card-reader page's operations, and the card texts those tests reply with.
 
-#include "tests/win/common/FakeLibrary.h"
+#include "app/Reports.h"
 #include "tests/win/cardpage/ClickNotification.h"
+#include "tests/win/common/FakeLibrary.h"
 #include "tests/win/common/MainWindowFixture.h"
 
 #include <string>
@@ -17,6 +18,7 @@ protected:
     void Press(const wchar_t* button) { SendClickNotification(Get<TButton>(button)->Handle()); }
     void Enter(const wchar_t* box) { Type(box, L'\r'); }
     std::wstring Status() { return StatusOf(L"sb"); }
+    void SetStatus(const std::wstring& text) { ReportStatus(Get<TStatusBar>(L"sb"), text); }
     std::vector<std::string> Calls() const { return fake_.Calls(); }
 
     // Exactly one message box was shown, with this text, caption and style.

@@ -26,9 +26,9 @@ TEST_F(ReadCard, IssuedCardFillsEveryBox) {
     fake_.ReplyText("newreadje", Purse(10000));
     fake_.ReplyText("newreadje", Purse(1250));
     Click(L"Button8");
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"newreadcard(3, \"01\", \"01\", 2)",
-                                                 "newreadje(3, \"01\", 4)",
-                                                 "newreadje(3, \"01\", 8)"}));
+    EXPECT_EQ(Calls(),
+              (std::vector<std::string>{"newreadcard(3, \"01\", \"01\", 2)",
+                                        "newreadje(3, \"01\", 4)", "newreadje(3, \"01\", 8)"}));
     EXPECT_EQ(TextOf(L"Edit11"), L"000123");
     EXPECT_EQ(TextOf(L"Edit12"), L"正常");
     EXPECT_EQ(TextOf(L"Edit13"), L"100");
@@ -52,9 +52,9 @@ TEST_F(ReadCard, SectorAndPortChooseTheBlocks) {
     fake_.StandingText("newreadcard", kIssued);
     fake_.StandingText("newreadje", Purse(0));
     Click(L"Button8");
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"newreadcard(5, \"01\", \"05\", 2)",
-                                                 "newreadje(5, \"01\", 8)",
-                                                 "newreadje(5, \"01\", 12)"}));
+    EXPECT_EQ(Calls(),
+              (std::vector<std::string>{"newreadcard(5, \"01\", \"05\", 2)",
+                                        "newreadje(5, \"01\", 8)", "newreadje(5, \"01\", 12)"}));
     fake_.ClearCalls();
     SetText(L"sq", L"2");
     Click(L"Button8");
@@ -135,7 +135,7 @@ TEST_F(ReadCard, FailuresStopWhereTheyHappen) {
 // The sector is converted before the port (the block text is the later argument); either error
 // stops the operation before any call and leaves the status bar alone.
 TEST_F(ReadCard, LinkBoxesThatAreNotNumbers) {
-    ReportStatus(Get<TStatusBar>(L"sb"), L"之前");
+    SetStatus(L"之前");
     SetText(L"sq", L"one");
     SetText(L"ComboBox1", L"COM3");
     Click(L"Button8");
@@ -155,7 +155,7 @@ TEST_F(ReadCard, LinkBoxesThatAreNotNumbers) {
 }
 
 TEST_F(ReadCard, ReadBalanceKeepsTheStatusOnSuccess) {
-    ReportStatus(Get<TStatusBar>(L"sb"), L"之前");
+    SetStatus(L"之前");
     SetText(L"sq", L"1");
     fake_.ReplyText("newreadje", "10270000EFD8FFFF1027000004FB04FB");
     Click(L"Button27");
@@ -174,8 +174,8 @@ TEST_F(ReadCard, ConsumedLimitsFromTheFixedBlocks) {
                                "2405060A"
                                "000000FF"
                                "99999901" +
-                               std::string(32, '0') + "000004D2" + "240507" +
-                               std::string(12, '0') + "000A00";
+                               std::string(32, '0') + "000004D2" + "240507" + std::string(12, '0') +
+                               "000A00";
     fake_.ReplyText("newreadcard", blocks);
     Press(L"Button6");
     EXPECT_EQ(Calls(), (std::vector<std::string>{"newreadcard(3, \"01\", \"12\", 3)"}));

@@ -161,7 +161,7 @@ TEST_F(WriteCard, PeriodLimitChangedInPlace) {
     for (const auto& c : cases) {
         SCOPED_TRACE(U8(c.box));
         fake_.ClearCalls();
-        ReportStatus(Get<TStatusBar>(L"sb"), L"");
+        SetStatus(L"");
         SetText(c.limitBox, L"10");
         Type(c.box, L'1');
         Type(c.box, L'\t');
@@ -175,7 +175,7 @@ TEST_F(WriteCard, PeriodLimitChangedInPlace) {
     }
     // A refused write reports nothing.
     fake_.StandingTruth("newwritecard", false);
-    ReportStatus(Get<TStatusBar>(L"sb"), L"之前");
+    SetStatus(L"之前");
     Enter(L"Edit24");
     EXPECT_EQ(U8(Status()), "之前");
     EXPECT_TRUE(boxes_.Shown().empty());
@@ -193,7 +193,7 @@ TEST_F(WriteCard, PeriodLimitThatCannotBeWritten) {
     fake_.StandingText("newreadcard", "00112233445566778899AABBCCDDEEFF");
     for (const wchar_t* limit : {L"256", L"-1", L"4096"}) {
         fake_.ClearCalls();
-        ReportStatus(Get<TStatusBar>(L"sb"), L"");
+        SetStatus(L"");
         SetText(L"Edit25", limit);
         Enter(L"Edit10");
         EXPECT_TRUE(fake_.CallsTo("newwritecard").empty()) << U8(limit);

@@ -232,8 +232,8 @@ TEST_F(CardPageEndToEnd, WrongPortFailsEverywhere) {
     SetText(L"Edit1", L"123456");
     Click(L"Button1");
     Press(L"Button2");
-    EXPECT_EQ(TakeShown(), (Texts{L"写信息失败", L"写卡失败！", L"写卡失败！",
-                                  L"设置读卡器密码失败！", L""}));
+    EXPECT_EQ(TakeShown(),
+              (Texts{L"写信息失败", L"写卡失败！", L"写卡失败！", L"设置读卡器密码失败！", L""}));
 }
 
 TEST_F(CardPageEndToEnd, ReaderPassword) {

@@ -35,8 +35,8 @@ void EmulatorPageTest::SetUp() {
     module_ = LoadLibraryW(library_.c_str());
     ASSERT_NE(module_, nullptr) << "the copy of project2.dll did not load";
 #define PROJECT2_EXPORT(ret, name, params, args)                                                   \
-    table_.name = reinterpret_cast<name##_fn>(                                                     \
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, #name)));                            \
+    table_.name =                                                                                  \
+        reinterpret_cast<name##_fn>(reinterpret_cast<void (*)()>(GetProcAddress(module_, #name))); \
     ASSERT_NE(table_.name, nullptr) << #name;
 #include "devlib/Project2Exports.inc"
 #undef PROJECT2_EXPORT

@@ -45,7 +45,7 @@ TEST_F(Purses, BothBlocksOrTheFailureText) {
             SetText(c.amountBox, L"12.5");
         for (int refused = 0; refused <= 2; ++refused) {
             fake_.ClearCalls();
-            ReportStatus(Get<TStatusBar>(L"sb"), L"");
+            SetStatus(L"");
             fake_.ReplyTruth(c.call, refused != 1);
             fake_.ReplyTruth(c.call, refused != 2);
             Press(c.button);
@@ -95,8 +95,8 @@ TEST_F(Purses, ReadWaterCount) {
     EXPECT_EQ(TextOf(L"Edit107"), L"300");
     Press(L"Button70");
     EXPECT_EQ(TextOf(L"Edit107"), L"0");
-    EXPECT_EQ(Calls(), (Calls_{"newreadcard(3, \"01\", \"14\", 1)",
-                               "newreadcard(3, \"01\", \"14\", 1)"}));
+    EXPECT_EQ(Calls(),
+              (Calls_{"newreadcard(3, \"01\", \"14\", 1)", "newreadcard(3, \"01\", \"14\", 1)"}));
     EXPECT_TRUE(boxes_.Shown().empty());
     EXPECT_EQ(Status(), L"");
 }

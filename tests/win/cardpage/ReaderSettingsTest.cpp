@@ -22,7 +22,8 @@ TEST_F(ReaderSettings, SetPasswordAsTyped) {
 }
 
 TEST_F(ReaderSettings, ReadPasswordShowsTheReplyUnchanged) {
-    fake_.ReplyText("readmm", "\xC3\xDC\xC2\xEB" "802715"); // GBK 密码 then digits
+    fake_.ReplyText("readmm", "\xC3\xDC\xC2\xEB"
+                              "802715"); // GBK 密码 then digits
     Press(L"Button2");
     ExpectPlainMessage(L"密码802715");
     boxes_.Clear();
