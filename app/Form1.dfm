@@ -1955,4 +1955,7 @@ object Form1: TForm1
     Interval = 200
     OnTimer = Timer1Timer
   end
+  object SkinStore1: TSkinStore
+    Store = <>
+  end
 end

@@ -1,11 +1,13 @@
 // Program entry: the application, the main window from its form file, the message loop.
 
 #include "app/Form1.h"
+#include "skin/SkinClasses.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TApplication application;
     try {
         application.Initialize();
+        RegisterSkinClasses();
         application.CreateForm<TForm1>();
         application.Run();
     } catch (const std::exception& e) {

@@ -41,6 +41,7 @@ const std::vector<ExpectedControl>& Controls() {
     static const std::vector<ExpectedControl> table = {
         {"PageControl1", "TPageControl", "Form1"},
         {"Timer1", "TTimer", "Form1"},
+        {"SkinStore1", "TSkinStore", "Form1"},
 
         // Card-reader page.
         {"TabSheet1", "TTabSheet", "PageControl1", L"IC读卡器程序"},
@@ -395,7 +396,7 @@ TEST(MainFormControls, HoldsNothingBeyondTheWindowsControls) {
     }
 }
 
-TEST(MainFormControls, WindowPagesStatusBarsAndTimerHaveTheirSettings) {
+TEST(MainFormControls, WindowPagesStatusBarsTimerAndSkinStoreHaveTheirSettings) {
     const FormObject& form = Object("Form1");
     EXPECT_EQ(IntegerProperty(form, "Left"), 174);
     EXPECT_EQ(IntegerProperty(form, "Top"), 75);
@@ -446,6 +447,12 @@ TEST(MainFormControls, WindowPagesStatusBarsAndTimerHaveTheirSettings) {
     const FormObject& timer = Object("Timer1");
     EXPECT_EQ(IdentifierProperty(timer, "Enabled"), L"False");
     EXPECT_EQ(IntegerProperty(timer, "Interval"), 200);
+
+    // The store of further skins is there, and empty.
+    const FormProperty* stored = Object("SkinStore1").Find("Store");
+    ASSERT_NE(stored, nullptr);
+    ASSERT_EQ(stored->value.kind, FormValue::Kind::Collection);
+    EXPECT_TRUE(stored->value.collection.empty());
 
     const FormObject& hint = Object("Label130");
     EXPECT_EQ(IdentifierProperty(hint, "Font.Color"), L"clRed");

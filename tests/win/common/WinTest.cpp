@@ -1,5 +1,7 @@
 #include "tests/win/common/WinTest.h"
 
+#include "skin/SkinClasses.h"
+
 #include <gtest/gtest.h>
 
 MessageBoxRecorder::MessageBoxRecorder() : previous_(Application->MessageBoxHook) {
@@ -106,6 +108,7 @@ int ThreadWindowCount() {
 int main(int argc, char** argv) {
     TApplication application;
     application.Initialize();
+    RegisterSkinClasses();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
