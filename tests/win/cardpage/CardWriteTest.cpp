@@ -162,10 +162,10 @@ TEST_F(WriteCard, PeriodLimitChangedInPlace) {
         SCOPED_TRACE(U8(c.box));
         fake_.ClearCalls();
         SetStatus(L"");
-        SetText(c.limitBox, L"10");
         Type(c.box, L'1');
         Type(c.box, L'\t');
         EXPECT_TRUE(Calls().empty());
+        SetText(c.limitBox, L"10");
         Enter(c.box);
         EXPECT_EQ(Calls(), (Calls_{"newreadcard(3, \"01\", \"02\", 1)",
                                    std::string("newwritecard(3, \"01\", \"02\", 1, \"") +
