@@ -1,0 +1,225 @@
+// Record download against the fake: batches, the end marker, the limit, the file beside the
+// program, replies that would make the download go round without end, and a second download
+// started while the first one processes its messages.
+
+#include "tests/win/terminalpages/TerminalPageFixture.h"
+
+#include "devlib/GbkText.h"
+
+#include <span>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using Lines = std::vector<std::wstring>;
+
+std::string FileLine(int seed, const char* number) {
+    return Record(seed) + "   " + number + "\r\n";
+}
+std::string Summary(int total) {
+    return GbkFromWide(L"共下载" + std::to_wstring(total) + L"条!") + "\r\n";
+}
+
+class Download : public TerminalPageTest {
+protected:
+    // The one file this test's download made.
+    std::string TheFile() {
+        const auto files = NewRecordFiles();
+        EXPECT_EQ(files.size(), 1u);
+        return files.empty() ? std::string() : ReadBytes(files[0]);
+    }
+};
+
+TEST_F(Download, RecordsUpToTheEndMarkerGoToTheListAndTheFile) {
+    Get<TListBox>(L"ListBox1")->Items()->Add(L"old line");
+    fake_.ReplyInt("getnum", 3);
+    fake_.ReplyText("downlssjrecd", Records(1, 3));
+    fake_.ReplyText("downlssjrecd", "85");
+    Press(L"Button88");
+    EXPECT_EQ(Calls(), (Strings{"getnum(4, 19200, 1)", "downlssjrecd(4, 19200, 1, 0)",
+                                "downlssjrecd(4, 19200, 1, 3)"}));
+    EXPECT_EQ(ListItems(L"ListBox1"),
+              (Lines{WideFromUtf8(Record(1) + "   00001"), WideFromUtf8(Record(2) + "   00002"),
+                     WideFromUtf8(Record(3) + "   00003"), L"共下载3条!"}));
+    EXPECT_EQ(Get<TListBox>(L"ListBox1")->ItemIndex(), 3);
+    EXPECT_EQ(TheFile(),
+              FileLine(1, "00001") + FileLine(2, "00002") + FileLine(3, "00003") + Summary(3));
+    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_EQ(StatusOf(L"sb1"), L"");
+}
+
+TEST_F(Download, FileIsNamedFromTheDateAndTimeInTheFolderBesideTheProgram) {
+    fake_.ReplyInt("getnum", 1);
+    fake_.ReplyText("downlssjrecd", "85");
+    SYSTEMTIME before;
+    GetLocalTime(&before);
+    Press(L"Button88");
+    const auto files = NewRecordFiles();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].parent_path(), RecordFolder());
+    const std::wstring name = files[0].filename().wstring();
+    wchar_t date[64] = {};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &before, nullptr, date, 64);
+    for (wchar_t& c : std::span(date, wcslen(date))) {
+        if (std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos)
+            c = L'-';
+    }
+    EXPECT_EQ(U8(name.substr(0, 2 + wcslen(date))), U8(std::wstring(L"数据") + date));
+    EXPECT_EQ(name.substr(name.size() - 5), L").txt");
+    EXPECT_EQ(name.find_first_of(L"\\/:*?\"<>|"), std::wstring::npos);
+    EXPECT_EQ(ReadBytes(files[0]), Summary(0));
+}
+
+TEST_F(Download, NothingStoredOrNoAnswerLeavesAnEmptyFile) {
+    fake_.ReplyInt("getnum", 0);
+    Press(L"Button88");
+    EXPECT_EQ(ListItems(L"ListBox1"), Lines{L"无数据可供下载!"});
+    EXPECT_EQ(TheFile(), "");
+    fake_.ReplyInt("getnum", -1);
+    Press(L"Button88");
+    EXPECT_EQ(ListItems(L"ListBox1"), Lines{L"通讯失败!"});
+    EXPECT_EQ(Calls(), (Strings{"getnum(4, 19200, 1)", "getnum(4, 19200, 1)"}));
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(Download, StoredCountPlaysNoFurtherPart) {
+    fake_.ReplyInt("getnum", 5);
+    fake_.ReplyText("downlssjrecd", "85");
+    Press(L"Button88");
+    EXPECT_EQ(ListItems(L"ListBox1"), Lines{L"共下载0条!"});
+    EXPECT_EQ(TheFile(), Summary(0));
+}
+
+// A reply that holds no whole record and is not the end marker would be asked for again with the
+// same start index for ever; it ends the download as a communication failure, after the lines
+// already taken, in the list and in the file.
+TEST_F(Download, ReplyWithoutAWholeRecordEndsTheDownload) {
+    for (const std::string& broken : {std::string(), std::string("8"), Record(9).substr(0, 48)}) {
+        SCOPED_TRACE(broken.size());
+        fake_.ClearCalls();
+        fake_.ReplyInt("getnum", 9);
+        fake_.ReplyText("downlssjrecd", Records(1, 2));
+        fake_.ReplyText("downlssjrecd", broken);
+        fake_.StandingText("downlssjrecd", broken);
+        Press(L"Button88");
+        EXPECT_EQ(fake_.CallsTo("downlssjrecd").size(), 2u);
+        EXPECT_EQ(ListItems(L"ListBox1").back(), L"通讯失败!");
+        EXPECT_EQ(ListItems(L"ListBox1").size(), 3u);
+        const auto files = NewRecordFiles();
+        ASSERT_FALSE(files.empty());
+        EXPECT_EQ(ReadBytes(files.back()),
+                  FileLine(1, "00001") + FileLine(2, "00002") + GbkFromWide(L"通讯失败!") + "\r\n");
+        for (const auto& file : files)
+            std::filesystem::remove(file);
+    }
+}
+
+TEST_F(Download, StopsAfterTheBatchThatTakesTheStartIndexPast80000) {
+    // 80000 records: the start index stands at the limit, so one more batch is asked for.
+    fake_.ReplyInt("getnum", 1);
+    fake_.ReplyText("downlssjrecd", Records(1, 80000));
+    fake_.ReplyText("downlssjrecd", Record(80001));
+    fake_.StandingText("downlssjrecd", Record(1));
+    Press(L"Button88");
+    EXPECT_EQ(fake_.CallsTo("downlssjrecd"),
+              (Strings{"downlssjrecd(4, 19200, 1, 0)", "downlssjrecd(4, 19200, 1, 80000)"}));
+    const Lines lines = ListItems(L"ListBox1");
+    ASSERT_EQ(lines.size(), 80002u);
+    EXPECT_EQ(lines[80000], WideFromUtf8(Record(80001) + "   80001"));
+    EXPECT_EQ(lines[80001], L"共下载80001条!");
+    const std::string file = TheFile();
+    EXPECT_EQ(file.size(), 80001 * (49 + 3 + 5 + 2) + Summary(80001).size());
+    EXPECT_EQ(file.substr(file.size() - Summary(80001).size()), Summary(80001));
+}
+
+TEST_F(Download, BadLinkBoxAtALaterBatchEndsWithTheLinesSoFarInTheFile) {
+    fake_.ReplyInt("getnum", 4);
+    fake_.ReplyText("downlssjrecd", Records(1, 2));
+    fake_.OnCall = [&](const std::string& call) {
+        if (call.rfind("downlssjrecd", 0) == 0)
+            SetText(L"Edit30", L"COM4");
+    };
+    Press(L"Button88");
+    fake_.OnCall = nullptr;
+    ExpectConversionError(L"'COM4' is not a valid integer value");
+    EXPECT_EQ(fake_.CallsTo("downlssjrecd").size(), 1u);
+    EXPECT_EQ(ListItems(L"ListBox1").size(), 2u);
+    EXPECT_EQ(TheFile(), FileLine(1, "00001") + FileLine(2, "00002"));
+}
+
+TEST_F(Download, BadLinkBoxBeforeAnyCallLeavesAnEmptyFile) {
+    Get<TListBox>(L"ListBox1")->Items()->Add(L"old line");
+    SetText(L"Edit31", L"one");
+    Press(L"Button88");
+    ExpectConversionError(L"'one' is not a valid integer value");
+    EXPECT_TRUE(Calls().empty());
+    EXPECT_TRUE(ListItems(L"ListBox1").empty());
+    EXPECT_EQ(TheFile(), "");
+}
+
+// A click on the download button while a download processes its messages runs a whole second
+// download before the first goes on; each writes its own file.
+TEST_F(Download, SecondDownloadInsideTheFirstRunsToItsEnd) {
+    fake_.StandingInt("getnum", 5);
+    fake_.ReplyText("downlssjrecd", Records(1, 2)); // first download
+    fake_.ReplyText("downlssjrecd", Record(7));     // second download
+    fake_.ReplyText("downlssjrecd", "85");          // second download ends
+    fake_.ReplyText("downlssjrecd", "85");          // first download ends
+    bool posted = false;
+    fake_.OnCall = [&](const std::string& call) {
+        if (posted || call.rfind("downlssjrecd", 0) != 0)
+            return;
+        posted = true;
+        // The second file gets its own name: wait for the next second of the clock.
+        SYSTEMTIME now, later;
+        GetLocalTime(&now);
+        do {
+            Sleep(20);
+            GetLocalTime(&later);
+        } while (later.wSecond == now.wSecond);
+        PostButtonClick(Get<TButton>(L"Button88"));
+    };
+    Press(L"Button88");
+    fake_.OnCall = nullptr;
+    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_EQ(fake_.CallsTo("downlssjrecd"),
+              (Strings{"downlssjrecd(4, 19200, 1, 0)", "downlssjrecd(4, 19200, 1, 0)",
+                       "downlssjrecd(4, 19200, 1, 1)", "downlssjrecd(4, 19200, 1, 2)"}));
+    EXPECT_EQ(ListItems(L"ListBox1"), (Lines{WideFromUtf8(Record(7) + "   00001"), L"共下载1条!",
+                                             WideFromUtf8(Record(2) + "   00002"), L"共下载2条!"}));
+    const auto files = NewRecordFiles();
+    ASSERT_EQ(files.size(), 2u);
+    std::set<std::string> contents = {ReadBytes(files[0]), ReadBytes(files[1])};
+    EXPECT_EQ(contents,
+              (std::set<std::string>{FileLine(1, "00001") + FileLine(2, "00002") + Summary(2),
+                                     FileLine(7, "00001") + Summary(1)}));
+}
+
+// Within the same second the second download would get the first one's file name: it cannot
+// open the file the first one writes, reports the file error and leaves the list alone.
+TEST_F(Download, SecondDownloadInTheSameSecondCannotTakeTheFirstOnesFile) {
+    fake_.StandingInt("getnum", 5);
+    fake_.ReplyText("downlssjrecd", Records(1, 2));
+    fake_.ReplyText("downlssjrecd", "85");
+    bool posted = false;
+    SYSTEMTIME started{}, ended{};
+    fake_.OnCall = [&](const std::string& call) {
+        if (posted || call.rfind("downlssjrecd", 0) != 0)
+            return;
+        posted = true;
+        PostButtonClick(Get<TButton>(L"Button88"));
+    };
+    GetLocalTime(&started);
+    Press(L"Button88");
+    GetLocalTime(&ended);
+    fake_.OnCall = nullptr;
+    if (started.wSecond != ended.wSecond)
+        GTEST_SKIP() << "the clock moved on to the next second during the download";
+    ExpectErrorDisplay(L"File access denied");
+    EXPECT_EQ(fake_.CallsTo("getnum").size(), 1u);
+    EXPECT_EQ(ListItems(L"ListBox1"), (Lines{WideFromUtf8(Record(1) + "   00001"),
+                                             WideFromUtf8(Record(2) + "   00002"), L"共下载2条!"}));
+    EXPECT_EQ(TheFile(), FileLine(1, "00001") + FileLine(2, "00002") + Summary(2));
+}
+
+} // namespace
