@@ -87,20 +87,22 @@ int GdiObjectCount() {
     return live;
 }
 
+namespace {
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountWindow, count);
+    return TRUE;
+}
+} // namespace
+
 int ThreadWindowCount() {
     int count = 0;
-    auto countTop = [](HWND h, LPARAM p) -> BOOL {
-        ++*reinterpret_cast<int*>(p);
-        EnumChildWindows(
-            h,
-            [](HWND, LPARAM q) -> BOOL {
-                ++*reinterpret_cast<int*>(q);
-                return TRUE;
-            },
-            p);
-        return TRUE;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), countTop, reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren,
+                      reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
