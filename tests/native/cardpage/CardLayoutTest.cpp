@@ -205,8 +205,8 @@ TEST(IssueDateText, TwoDigitsEach) {
 // Replies come from a device: every length and every byte must decode without reading out of
 // bounds (the sanitizers watch this run).
 TEST(CardReplies, ArbitraryBytesDecodeSafely) {
-    std::uint32_t seed = 12345;
-    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    std::uint32_t rngState = 12345;
+    auto next = [&rngState] { return rngState = rngState * 1103515245u + 12345u; };
     for (int round = 0; round < 2000; ++round) {
         std::string reply(next() % 130, '\0');
         for (char& c : reply)

@@ -7,8 +7,8 @@
 
 namespace {
 
-std::vector<std::uint8_t> RandomBytes(std::size_t n, unsigned seed, int alphabet = 256) {
-    std::mt19937 rng(seed);
+std::vector<std::uint8_t> RandomBytes(std::size_t n, unsigned salt, int alphabet = 256) {
+    std::mt19937 rng(salt);
     std::uniform_int_distribution<int> byte(0, alphabet - 1);
     std::vector<std::uint8_t> out(n);
     for (auto& b : out) {
@@ -87,9 +87,9 @@ TEST(Lzh, TruncatedStreamStillGivesNBytes) {
 
 // Arbitrary bytes decode to exactly the length asked for, whatever they hold.
 TEST(Lzh, ArbitraryStreamsDecodeToTheLengthAsked) {
-    for (unsigned seed = 0; seed < 50; ++seed) {
-        const auto garbage = RandomBytes(seed * 13, 100 + seed);
-        EXPECT_EQ(Decode(3000 + seed, garbage).size(), 3000u + seed);
+    for (unsigned salt = 0; salt < 50; ++salt) {
+        const auto garbage = RandomBytes(salt * 13, 100 + salt);
+        EXPECT_EQ(Decode(3000 + salt, garbage).size(), 3000u + salt);
     }
     EXPECT_TRUE(Decode(0, RandomBytes(10, 1)).empty());
 }

@@ -160,8 +160,8 @@ TEST(PerMilleFromText, MustBeIntegral) {
 // Replies come from a device: every length and every byte must be handled without reading out
 // of bounds (the sanitizers watch this run).
 TEST(TerminalReplies, ArbitraryBytesAreHandledSafely) {
-    std::uint32_t seed = 777;
-    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    std::uint32_t rngState = 777;
+    auto next = [&rngState] { return rngState = rngState * 1103515245u + 12345u; };
     for (int round = 0; round < 2000; ++round) {
         std::string reply(next() % 200, '\0');
         for (char& c : reply)
