@@ -39,7 +39,7 @@ std::wstring NewRecordFilePath() {
     return folder + L"\\" + DownloadFileName(date, time);
 }
 
-// One line into the list and the file, with the list kept at its end.
+// One line into the list and the file.
 void AddLine(TListBox& list, RecordFile& file, const std::string& gbk) {
     list.Items()->Add(WideFromGbk(gbk));
     file.WriteLine(gbk);
@@ -66,7 +66,8 @@ void TForm1::Button88Click(TObject*) {
         list.Items()->Add(L"通讯失败!");
         return;
     }
-    ListPaintPause painting(list);
+    // Selects the newest line now and then while records arrive, and at every way out.
+    ListFollower follower(list);
     std::int64_t total = 0;
     std::int32_t start = 0;
     std::int32_t sequence = 0;
@@ -77,12 +78,10 @@ void TForm1::Button88Click(TObject*) {
         switch (ClassifyDownloadReply(reply)) {
         case DownloadReply::End:
             AddLine(list, file, DownloadSummaryLine(total));
-            SelectLastLine(list);
             return;
         case DownloadReply::Failed:
         case DownloadReply::Stalled:
             AddLine(list, file, GbkFromWide(L"通讯失败!"));
-            SelectLastLine(list);
             return;
         case DownloadReply::Records:
             break;
@@ -90,8 +89,7 @@ void TForm1::Button88Click(TObject*) {
         const std::vector<std::string_view> records = SplitRecords(reply);
         for (std::string_view record : records) {
             AddLine(list, file, RecordLine(record, ++sequence));
-            SelectLastLine(list);
-            painting.PaintNowAndThen();
+            follower.LineAdded();
             Application->ProcessMessages();
             if (Application->Terminated())
                 return;
@@ -101,5 +99,4 @@ void TForm1::Button88Click(TObject*) {
         start += taken;
     }
     AddLine(list, file, DownloadSummaryLine(total));
-    SelectLastLine(list);
 }

@@ -1,0 +1,140 @@
+// Times the record download and the live-monitoring poll of the terminal pages against the
+// emulator library, with 80,000 records stored on the first terminal: the whole download into
+// the result list and the record file, the library's share of it, and single polls. Prints
+// milliseconds. Usage: terminalpages_timing [records] [polls] [page index, 1 = the list shown]
+
+#include "app/Form1.h"
+#include "devlib/TerminalLibrary.h"
+#include "emulator/Installation.h"
+#include "emulator/LocalTime.h"
+#include "emulator/StateFile.h"
+#include "emulator/TransactionGenerator.h"
+#include "skin/SkinClasses.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::filesystem::path ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+std::set<std::filesystem::path> RecordFiles() {
+    std::set<std::filesystem::path> files;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder() / "db", ignored))
+        files.insert(entry.path());
+    return files;
+}
+
+// A state file whose first terminal holds `count` records.
+void WriteState(const std::filesystem::path& path, int count) {
+    const std::int64_t now = emulator::LocalNowSeconds();
+    emulator::DeviceState state = emulator::NewInstallation(now);
+    emulator::Terminal& first = state.terminals.at(0);
+    first.capacity = static_cast<std::size_t>(count) + 1000;
+    first.records.clear();
+    for (int i = 0; i < count; ++i)
+        first.AddRecord(emulator::SampleTransaction(static_cast<std::uint64_t>(i)),
+                        now - count + i);
+    emulator::StateFile(path).Save(state);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int records = argc > 1 ? std::max(1, std::atoi(argv[1])) : 80000;
+    const int polls = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
+    const std::filesystem::path state =
+        std::filesystem::temp_directory_path() /
+        (L"terminalpages-timing-" + std::to_wstring(GetCurrentProcessId()) + L".state");
+    WriteState(state, records);
+    // Read by the library at its first call.
+    SetEnvironmentVariableW(L"PROJECT2_STATE", state.c_str());
+
+    TApplication application;
+    application.Initialize();
+    RegisterSkinClasses();
+    auto form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+    const int page = argc > 3 ? std::atoi(argv[3]) : 1;
+    form->Control<TPageControl>(L"PageControl1")->SetActivePageIndex(page);
+    UpdateWindow(form->Handle());
+    Pump();
+
+    // The library alone: every batch the download asks for.
+    auto start = Clock::now();
+    int fetched = 0;
+    for (int index = 0;; index += 10) {
+        const std::string reply = Library().downlssjrecd(4, 19200, 1, index);
+        if (reply == "85" || reply.empty())
+            break;
+        fetched += static_cast<int>(reply.size() / 49);
+    }
+    const double libraryOnly = Milliseconds(Clock::now() - start);
+
+    const std::set<std::filesystem::path> before = RecordFiles();
+    start = Clock::now();
+    form->Button88Click(nullptr);
+    const double download = Milliseconds(Clock::now() - start);
+    const int lines = form->Control<TListBox>(L"ListBox1")->Items()->Count();
+    std::uintmax_t fileSize = 0;
+    for (const auto& file : RecordFiles()) {
+        if (!before.count(file)) {
+            fileSize = std::filesystem::file_size(file);
+            std::filesystem::remove(file);
+        }
+    }
+    Pump();
+
+    // Live-monitoring polls: each takes the next untaken records and reports them taken, with
+    // the terminal holding all its records.
+    form->Control<TListBox>(L"ListBox1")->Clear();
+    std::vector<double> ticks;
+    for (int i = 0; i < polls; ++i) {
+        start = Clock::now();
+        form->Timer1Timer(nullptr);
+        ticks.push_back(Milliseconds(Clock::now() - start));
+        Pump();
+    }
+    std::sort(ticks.begin(), ticks.end());
+    const int monitorLines = form->Control<TListBox>(L"ListBox1")->Items()->Count();
+
+    std::printf("records stored: %d\n", records);
+    std::printf("library alone, %d records in batches of 10: %.1f ms (%.1f us per record)\n",
+                fetched, libraryOnly, 1000.0 * libraryOnly / std::max(1, fetched));
+    std::printf("download into list and file: %.1f ms for %d lines, %ju bytes of file "
+                "(%.1f us per record, %.1f us beyond the library)\n",
+                download, lines, fileSize, 1000.0 * download / std::max(1, lines - 1),
+                1000.0 * (download - libraryOnly) / std::max(1, lines - 1));
+    std::printf("monitoring poll (10 new records, 10 ms pause included): median %.2f ms, "
+                "min %.2f ms, max %.2f ms over %d polls, %d lines\n",
+                ticks[ticks.size() / 2], ticks.front(), ticks.back(), polls, monitorLines);
+
+    form.reset();
+    Pump();
+    std::error_code ignored;
+    std::filesystem::remove(state, ignored);
+    return 0;
+}
