@@ -6,8 +6,6 @@
 
 #include "devlib/GbkText.h"
 
-#include <span>
-
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -48,26 +46,60 @@ TEST_F(Download, RecordsUpToTheEndMarkerGoToTheListAndTheFile) {
     EXPECT_EQ(StatusOf(L"sb1"), L"");
 }
 
-TEST_F(Download, FileIsNamedFromTheDateAndTimeInTheFolderBesideTheProgram) {
-    fake_.ReplyInt("getnum", 1);
-    fake_.ReplyText("downlssjrecd", "85");
-    SYSTEMTIME before;
-    GetLocalTime(&before);
-    Press(L"Button88");
-    const auto files = NewRecordFiles();
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(files[0].parent_path(), RecordFolder());
-    const std::wstring name = files[0].filename().wstring();
-    wchar_t date[64] = {};
-    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &before, nullptr, date, 64);
-    for (wchar_t& c : std::span(date, wcslen(date))) {
-        if (std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos)
-            c = L'-';
+// Sets the user's short date and long time formats for the scope.
+class DateTimeFormats {
+public:
+    DateTimeFormats(const wchar_t* shortDate, const wchar_t* longTime) {
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, date_, 80);
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, time_, 80);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, shortDate);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, longTime);
     }
-    EXPECT_EQ(U8(name.substr(0, 2 + wcslen(date))), U8(std::wstring(L"数据") + date));
-    EXPECT_EQ(name.substr(name.size() - 5), L").txt");
-    EXPECT_EQ(name.find_first_of(L"\\/:*?\"<>|"), std::wstring::npos);
-    EXPECT_EQ(ReadBytes(files[0]), Summary(0));
+    ~DateTimeFormats() {
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, date_);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, time_);
+    }
+
+private:
+    wchar_t date_[80] = {};
+    wchar_t time_[80] = {};
+};
+
+std::wstring Two(int value) {
+    wchar_t text[8];
+    swprintf(text, 8, L"%02d", value);
+    return text;
+}
+
+// The file's name is "数据", the short date, and the long time's hour, minute and second in
+// brackets; a date format with "/" still gives a file in the folder, with "-" in its place.
+TEST_F(Download, FileIsNamedFromTheDateAndTimeInTheFolderBesideTheProgram) {
+    for (const wchar_t* format : {L"yyyy-M-d", L"yyyy/M/d"}) {
+        SCOPED_TRACE(U8(format));
+        const DateTimeFormats formats(format, L"HH:mm:ss");
+        fake_.ReplyInt("getnum", 1);
+        fake_.ReplyText("downlssjrecd", "85");
+        SYSTEMTIME before, after;
+        GetLocalTime(&before);
+        Press(L"Button88");
+        GetLocalTime(&after);
+        const auto files = NewRecordFiles();
+        ASSERT_EQ(files.size(), 1u);
+        EXPECT_EQ(files[0].parent_path(), RecordFolder());
+        const std::wstring name = files[0].filename().wstring();
+        std::wstring expected;
+        for (const SYSTEMTIME& t : {before, after}) {
+            const std::wstring candidate = L"数据" + std::to_wstring(t.wYear) + L"-" +
+                                           std::to_wstring(t.wMonth) + L"-" +
+                                           std::to_wstring(t.wDay) + L"(" + Two(t.wHour) +
+                                           Two(t.wMinute) + Two(t.wSecond) + L").txt";
+            if (candidate == name)
+                expected = candidate;
+        }
+        EXPECT_EQ(U8(name), U8(expected));
+        EXPECT_EQ(ReadBytes(files[0]), Summary(0));
+        std::filesystem::remove(files[0]);
+    }
 }
 
 TEST_F(Download, NothingStoredOrNoAnswerLeavesAnEmptyFile) {
@@ -209,6 +241,12 @@ TEST_F(Download, SecondDownloadInTheSameSecondCannotTakeTheFirstOnesFile) {
         posted = true;
         PostButtonClick(Get<TButton>(L"Button88"));
     };
+    // Start just after the clock turns to a new second, so both downloads fall within it.
+    GetLocalTime(&started);
+    do {
+        Sleep(5);
+        GetLocalTime(&ended);
+    } while (ended.wSecond == started.wSecond);
     GetLocalTime(&started);
     Press(L"Button88");
     GetLocalTime(&ended);
