@@ -11,8 +11,8 @@ namespace {
 using Strings = std::vector<std::string>;
 using Lines = std::vector<std::wstring>;
 
-std::string FileLine(int seed, const char* number) {
-    return Record(seed) + "   " + number + "\r\n";
+std::string FileLine(int n, const char* number) {
+    return Record(n) + "   " + number + "\r\n";
 }
 std::string Summary(int total) {
     return GbkFromWide(L"共下载" + std::to_wstring(total) + L"条!") + "\r\n";

@@ -10,8 +10,8 @@ namespace {
 using Strings = std::vector<std::string>;
 using Lines = std::vector<std::wstring>;
 
-std::wstring Line(int seed, const char* number) {
-    return WideFromUtf8(Record(seed) + "   " + number);
+std::wstring Line(int n, const char* number) {
+    return WideFromUtf8(Record(n) + "   " + number);
 }
 
 class Monitor : public TerminalPageTest {

@@ -39,10 +39,10 @@ std::string ReadBytes(const std::filesystem::path& path) {
     return text.str();
 }
 
-std::string Record(int seed) {
+std::string Record(int n) {
     char text[64];
-    std::snprintf(text, sizeof text, "%03d%07d20240506123045%07d%08d%06d0041", seed % 1000, seed,
-                  seed % 10000000, 100000, seed % 1000000);
+    std::snprintf(text, sizeof text, "%03d%07d20240506123045%07d%08d%06d0041", n % 1000, n,
+                  n % 10000000, 100000, n % 1000000);
     return std::string(text, 49);
 }
 

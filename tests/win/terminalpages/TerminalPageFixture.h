@@ -23,8 +23,8 @@ std::filesystem::path RecordFolder();
 std::set<std::filesystem::path> RecordFiles();
 std::string ReadBytes(const std::filesystem::path& path);
 
-// Records as a terminal sends them: 49 digits, distinct per seed.
-std::string Record(int seed);
+// Records as a terminal sends them: 49 digits, distinct per number.
+std::string Record(int n);
 std::string Records(int first, int count);
 
 class TerminalPageTest : public MainWindowTest {
