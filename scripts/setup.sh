@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
           googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-          wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-wqy-microhei)
+          wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei)
 
 missing=()
 for p in "${packages[@]}"; do
