@@ -1,15 +1,10 @@
 #pragma once
 // The main window against the emulator library, each test with its own copy of project2.dll
-// and its own state file.
-//
-// The library reads PROJECT2_STATE once, at its first call, and keeps one device model per
-// loaded module; a state file that does not exist yet gives a new installation (the demo card
-// on port 3). So each test points PROJECT2_STATE at a new temporary file and loads a private
-// copy of the library, which starts from that file: no test sees another's cards.
+// and its own state file (the demo card on port 3 to begin with).
 
-#include "devlib/TerminalLibrary.h"
 #include "tests/win/cardpage/ClickNotification.h"
 #include "tests/win/common/MainWindowFixture.h"
+#include "tests/win/common/PrivateLibrary.h"
 
 #include <filesystem>
 #include <memory>
@@ -26,12 +21,8 @@ protected:
     void Enter(const wchar_t* box) { Type(box, L'\r'); }
     std::wstring Status() { return StatusOf(L"sb"); }
     // The texts of the message boxes shown so far, and forgets them.
-    std::vector<std::wstring> TakeShown();
+    std::vector<std::wstring> TakeShown() { return boxes_.TakeTexts(); }
 
 private:
-    std::filesystem::path state_;
-    std::filesystem::path library_;
-    HMODULE module_ = nullptr;
-    TerminalLibrary table_;
-    std::unique_ptr<ScopedLibrary> scope_;
+    PrivateLibrary library_;
 };

@@ -20,6 +20,14 @@ MessageBoxRecorder::~MessageBoxRecorder() {
     Application->MessageBoxHook = previous_;
 }
 
+std::vector<std::wstring> MessageBoxRecorder::TakeTexts() {
+    std::vector<std::wstring> texts;
+    for (const ShownMessage& m : shown_)
+        texts.push_back(m.text);
+    shown_.clear();
+    return texts;
+}
+
 void PumpMessages(int milliseconds) {
     DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
     do {

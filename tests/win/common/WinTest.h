@@ -23,6 +23,8 @@ public:
     void Answer(int button) { answers_.push_back(button); }
     const std::vector<ShownMessage>& Shown() const { return shown_; }
     void Clear() { shown_.clear(); }
+    // The texts of the boxes shown so far, which are then forgotten.
+    std::vector<std::wstring> TakeTexts();
 
 private:
     std::vector<ShownMessage> shown_;

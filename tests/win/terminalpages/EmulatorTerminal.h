@@ -9,8 +9,8 @@
 // starts from that file: no test sees another's terminals. What the terminals hold is read back
 // from the state file, which the library writes after every change.
 
-#include "devlib/TerminalLibrary.h"
 #include "emulator/DeviceState.h"
+#include "tests/win/common/PrivateLibrary.h"
 #include "tests/win/terminalpages/TerminalPageFixture.h"
 
 #include <filesystem>
@@ -27,15 +27,11 @@ protected:
     // The terminal on port 4 with this machine number, at any baud rate; fails the test when
     // there is none.
     emulator::Terminal TerminalOf(int machine) const;
-    std::vector<std::wstring> TakeShown();
+    std::vector<std::wstring> TakeShown() { return boxes_.TakeTexts(); }
     std::vector<std::filesystem::path> NewRecordFiles() const;
     void ShowPage(int index);
 
 private:
-    std::filesystem::path state_;
-    std::filesystem::path library_;
-    HMODULE module_ = nullptr;
-    TerminalLibrary table_;
-    std::unique_ptr<ScopedLibrary> scope_;
+    PrivateLibrary library_;
     std::set<std::filesystem::path> filesBefore_;
 };
