@@ -28,7 +28,9 @@ std::wstring WideFromGbk(std::string_view text) {
     return out;
 }
 
-std::string CopyReply(const char* reply) { return reply ? std::string(reply) : std::string(); }
+std::string CopyReply(const char* reply) {
+    return reply ? std::string(reply) : std::string();
+}
 
 TextArg::TextArg(std::wstring_view boxText) {
     if (!boxText.empty())

@@ -17,10 +17,14 @@ const TerminalLibrary& ImportedLibrary() {
     return imports;
 }
 
-const TerminalLibrary& Library() { return g_current ? *g_current : ImportedLibrary(); }
+const TerminalLibrary& Library() {
+    return g_current ? *g_current : ImportedLibrary();
+}
 
 ScopedLibrary::ScopedLibrary(const TerminalLibrary& replacement) : previous_(g_current) {
     g_current = &replacement;
 }
 
-ScopedLibrary::~ScopedLibrary() { g_current = previous_; }
+ScopedLibrary::~ScopedLibrary() {
+    g_current = previous_;
+}
