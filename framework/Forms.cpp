@@ -40,6 +40,9 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
         "TCustomForm",
         [](PropBuilder<TCustomForm>& b) {
             b.Str("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption)
+                .Int("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth)
+                .Int("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight)
+                .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll)
                 .NotifyEvent("OnCreate", &TCustomForm::OnCreate)
                 .NotifyEvent("OnShow", &TCustomForm::OnShow)
                 .NotifyEvent("OnDestroy", &TCustomForm::OnDestroy);
@@ -90,6 +93,44 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
     params.WndParent = nullptr;
+}
+
+int TCustomForm::ClientWidth() const {
+    const RECT r = ClientRect();
+    return r.right - r.left;
+}
+
+int TCustomForm::ClientHeight() const {
+    const RECT r = ClientRect();
+    return r.bottom - r.top;
+}
+
+void TCustomForm::SetClientWidth(int width) {
+    SetWidth(Width() - ClientWidth() + width);
+}
+
+void TCustomForm::SetClientHeight(int height) {
+    SetHeight(Height() - ClientHeight() + height);
+}
+
+HICON TCustomForm::Icon() const {
+    if (icon_)
+        return icon_;
+    return Application ? Application->Icon() : nullptr;
+}
+
+void TCustomForm::SetIcon(HICON icon) {
+    icon_ = icon;
+    if (HandleAllocated())
+        InitializeHandle();
+}
+
+void TCustomForm::InitializeHandle() {
+    TWinControl::InitializeHandle();
+    if (HICON icon = Icon()) {
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
 }
 
 void TCustomForm::Show() {
@@ -160,6 +201,11 @@ TApplication::TApplication() : TComponent(nullptr) {
     wchar_t path[MAX_PATH * 2] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
     title_ = TitleFromModulePath(path);
+    // Shared icons need no freeing.
+    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 0, 0,
+                                          LR_DEFAULTSIZE | LR_SHARED));
+    if (!icon_)
+        icon_ = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
 }
 
 TApplication::~TApplication() {

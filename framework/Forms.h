@@ -17,6 +17,18 @@ public:
     void Close();
     TWinControl* ActiveControl() const { return activeControl_; }
 
+    // The size of the client area; setting it resizes the window around it.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+    // Kept for form files and skinners; forms here never scroll their client area.
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool v) { autoScroll_ = v; }
+    // The window's icon: the application's unless one is set. The form does not own it.
+    HICON Icon() const;
+    void SetIcon(HICON icon);
+
     // The component of the form with this name and class; throws when there is none.
     template <class T> T* Control(std::wstring_view name) const {
         auto* control = dynamic_cast<T*>(FindComponent(name));
@@ -33,6 +45,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void InitializeHandle() override;
     void VisibleChanged() override;
     // Reads the form file `utf8` into this form and runs OnCreate.
     void LoadFromFormText(std::string_view utf8);
@@ -41,6 +54,8 @@ protected:
 
 private:
     TWinControl* activeControl_ = nullptr;
+    HICON icon_ = nullptr;
+    bool autoScroll_ = false;
 };
 
 class TForm : public TCustomForm {
@@ -80,6 +95,8 @@ public:
     // The program file name without folder, cut at its first ".", all but the first character in
     // lower case.
     const std::wstring& Title() const { return title_; }
+    // The program's icon (resource MAINICON, else the system's application icon).
+    HICON Icon() const { return icon_; }
     void SetTitle(const std::wstring& title) { title_ = title; }
 
     // Every message box of the program goes through here.
@@ -99,6 +116,7 @@ private:
 
     TCustomForm* mainForm_ = nullptr;
     std::wstring title_;
+    HICON icon_ = nullptr;
     bool terminated_ = false;
 };
 

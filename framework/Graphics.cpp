@@ -1,6 +1,7 @@
 #include "framework/Graphics.h"
 
 #include <cmath>
+#include <cwchar>
 
 COLORREF ColorToRGB(TColor color) {
     if (color < 0)
@@ -132,6 +133,22 @@ void TFont::Assign(const TFont& other) {
     color_ = other.color_;
     style_ = other.style_;
     charset_ = other.charset_;
+    Changed();
+}
+
+void TFont::AssignLogFont(const LOGFONTW& font) {
+    name_.assign(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE));
+    height_ = font.lfHeight;
+    style_ = 0;
+    if (font.lfWeight >= FW_BOLD)
+        style_ |= 1u << fsBold;
+    if (font.lfItalic)
+        style_ |= 1u << fsItalic;
+    if (font.lfUnderline)
+        style_ |= 1u << fsUnderline;
+    if (font.lfStrikeOut)
+        style_ |= 1u << fsStrikeOut;
+    charset_ = font.lfCharSet;
     Changed();
 }
 

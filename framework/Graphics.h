@@ -54,6 +54,9 @@ public:
     void SetCharset(int charset);
 
     void Assign(const TFont& other);
+    // Takes face, height, style and character set from a logical font (the system's caption
+    // font, say).
+    void AssignLogFont(const LOGFONTW& font);
     // Wraps CreateFontIndirect; the font stays owned by this object.
     HFONT Handle();
 

@@ -1,6 +1,7 @@
 #include "framework/ComCtrls.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/ImgList.h"
 #include "framework/StdCtrls.h"
 
 void RegisterFrameworkClasses() {
@@ -9,6 +10,6 @@ void RegisterFrameworkClasses() {
           &TListBox::StaticClassInfo(), &TGroupBox::StaticClassInfo(), &TLabel::StaticClassInfo(),
           &TPanel::StaticClassInfo(), &TTimer::StaticClassInfo(), &TPageControl::StaticClassInfo(),
           &TTabSheet::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
-          &TDateTimePicker::StaticClassInfo()})
+          &TDateTimePicker::StaticClassInfo(), &TImageList::StaticClassInfo()})
         RegisterComponentClass(*info);
 }

@@ -42,6 +42,7 @@ const std::vector<ExpectedControl>& Controls() {
         {"PageControl1", "TPageControl", "Form1"},
         {"Timer1", "TTimer", "Form1"},
         {"SkinStore1", "TSkinStore", "Form1"},
+        {"SkinData1", "TSkinData", "Form1"},
 
         // Card-reader page.
         {"TabSheet1", "TTabSheet", "PageControl1", L"IC读卡器程序"},
