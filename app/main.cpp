@@ -1,17 +1,16 @@
-// Program entry: the application, the main window from its form file, the message loop.
+// Program entry: the application, the main window from its form file, the message loop. The
+// main window's skin component starts the skin manager as the form is read; the window is
+// skinned when it is first activated.
 
 #include "app/Form1.h"
 #include "skin/SkinClasses.h"
-#include "skin/VarUdedData.h"
-#include "skin/VarUdedForm.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TApplication application;
     try {
         application.Initialize();
         RegisterSkinClasses();
-        TForm1* form = application.CreateForm<TForm1>();
-        SkinFormNow(form, dynamic_cast<TSkinData*>(form->FindComponent(L"SkinData1")));
+        application.CreateForm<TForm1>();
         application.Run();
     } catch (const std::exception& e) {
         application.ShowException(e);

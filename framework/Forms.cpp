@@ -35,6 +35,8 @@ std::wstring TitleFromModulePath(const std::wstring& path) {
 
 // TCustomForm
 
+const TEnumInfo FormStyleNames{{L"fsNormal", L"fsMDIChild", L"fsMDIForm", L"fsStayOnTop"}};
+
 const TClassInfo& TCustomForm::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TCustomForm, TWinControl>(
         "TCustomForm",
@@ -43,6 +45,8 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
                 .Int("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth)
                 .Int("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight)
                 .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll)
+                .Enum("FormStyle", FormStyleNames, &TCustomForm::FormStyle,
+                      &TCustomForm::SetFormStyle)
                 .NotifyEvent("OnCreate", &TCustomForm::OnCreate)
                 .NotifyEvent("OnShow", &TCustomForm::OnShow)
                 .NotifyEvent("OnDestroy", &TCustomForm::OnDestroy);
@@ -56,7 +60,19 @@ const TClassInfo& TForm::StaticClassInfo() {
     return info;
 }
 
+namespace {
+std::vector<TCustomForm*>& LiveForms() {
+    static std::vector<TCustomForm*> forms;
+    return forms;
+}
+} // namespace
+
+const std::vector<TCustomForm*>& AllForms() {
+    return LiveForms();
+}
+
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+    LiveForms().push_back(this);
     SetVisible(false);
     SetParentFont(false);
 }
@@ -71,6 +87,7 @@ TCustomForm::~TCustomForm() {
     }
     if (Application)
         Application->FormDestroyed(this);
+    std::erase(LiveForms(), this);
 }
 
 void TCustomForm::LoadFromFormText(std::string_view utf8) {
@@ -93,6 +110,55 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
     params.WndParent = nullptr;
+    if (formStyle_ == TFormStyle::fsStayOnTop)
+        params.ExStyle |= WS_EX_TOPMOST;
+    if (formStyle_ == TFormStyle::fsMDIChild) {
+        TCustomForm* frame = MDIFrameForm();
+        if (!frame || frame == this)
+            throw Exception(L"Cannot create form. No MDI forms are currently active");
+        frame->HandleNeeded();
+        params.WndParent = frame->ClientHandle();
+        params.Style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        params.ExStyle |= WS_EX_MDICHILD;
+    }
+}
+
+TCustomForm* TCustomForm::MDIFrameForm() {
+    for (TCustomForm* form : AllForms()) {
+        if (form->formStyle_ == TFormStyle::fsMDIForm)
+            return form;
+    }
+    return nullptr;
+}
+
+void TCustomForm::DefaultHandler(TMessage& msg) {
+    const bool framework = msg.Msg >= CM_BASE && msg.Msg < CN_BASE + 0x400;
+    if (!HandleAllocated() || framework) {
+        TWinControl::DefaultHandler(msg);
+        return;
+    }
+    // MDI windows answer through the system's MDI default procedures.
+    if (formStyle_ == TFormStyle::fsMDIForm) {
+        msg.Result = DefFrameProcW(Handle(), clientHandle_, msg.Msg, msg.WParam, msg.LParam);
+        return;
+    }
+    if (formStyle_ == TFormStyle::fsMDIChild) {
+        msg.Result = DefMDIChildProcW(Handle(), msg.Msg, msg.WParam, msg.LParam);
+        return;
+    }
+    TWinControl::DefaultHandler(msg);
+}
+
+void TCustomForm::DestroyWnd() {
+    if (formStyle_ == TFormStyle::fsMDIChild && HandleAllocated()) {
+        const HWND client = GetParent(Handle());
+        if (client) {
+            // The client forgets the child and activates the next one.
+            SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
+            return;
+        }
+    }
+    TWinControl::DestroyWnd();
 }
 
 int TCustomForm::ClientWidth() const {
@@ -127,6 +193,16 @@ void TCustomForm::SetIcon(HICON icon) {
 
 void TCustomForm::InitializeHandle() {
     TWinControl::InitializeHandle();
+    if (formStyle_ == TFormStyle::fsMDIForm && !clientHandle_) {
+        CLIENTCREATESTRUCT client{};
+        client.idFirstChild = 0xFF00;
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        clientHandle_ = CreateWindowExW(
+            WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+            WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, r.right,
+            r.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), &client);
+    }
     if (HICON icon = Icon()) {
         SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -139,7 +215,10 @@ void TCustomForm::Show() {
     SetVisible(true);
     HandleNeeded();
     ShowWindow(Handle(), SW_SHOWNORMAL);
-    SetForegroundWindow(Handle());
+    if (formStyle_ == TFormStyle::fsMDIChild)
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    else
+        SetForegroundWindow(Handle());
     if (!activeControl_)
         SelectNext(nullptr, true);
     UpdateWindow(Handle());
@@ -151,7 +230,11 @@ void TCustomForm::VisibleChanged() {
 }
 
 void TCustomForm::Close() {
-    if (HandleAllocated())
+    if (!HandleAllocated())
+        return;
+    if (formStyle_ == TFormStyle::fsMDIChild)
+        DestroyWnd();
+    else
         DestroyWindow(Handle());
 }
 
@@ -279,6 +362,10 @@ bool TApplication::ProcessMessage(MSG& msg) {
     } catch (...) {
         HandleCurrentException();
         return true;
+    }
+    for (TCustomForm* form : AllForms()) {
+        if (form->ClientHandle() && TranslateMDISysAccel(form->ClientHandle(), &msg))
+            return true;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

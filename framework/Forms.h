@@ -5,6 +5,12 @@
 #include "framework/Controls.h"
 
 #include <memory>
+#include <vector>
+
+// fsMDIForm: a frame holding an MDI client window; fsMDIChild: a child window inside the MDI
+// client of the program's MDI frame.
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+extern const TEnumInfo FormStyleNames;
 
 class TCustomForm : public TWinControl {
     DEVTOOL_CLASS(TCustomForm)
@@ -29,6 +35,14 @@ public:
     HICON Icon() const;
     void SetIcon(HICON icon);
 
+    // Set before the window exists.
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle style) { formStyle_ = style; }
+    // The MDI client window of an MDI frame (null for other forms).
+    HWND ClientHandle() const { return clientHandle_; }
+    // The MDI frame an MDI child lives in: the first MDI frame form.
+    static TCustomForm* MDIFrameForm();
+
     // The component of the form with this name and class; throws when there is none.
     template <class T> T* Control(std::wstring_view name) const {
         auto* control = dynamic_cast<T*>(FindComponent(name));
@@ -42,8 +56,10 @@ public:
     TNotifyEvent OnDestroy;
 
     void WndProc(TMessage& msg) override;
+    void DefaultHandler(TMessage& msg) override;
 
 protected:
+    void DestroyWnd() override;
     void CreateParams(TCreateParams& params) override;
     void InitializeHandle() override;
     void VisibleChanged() override;
@@ -56,7 +72,12 @@ private:
     TWinControl* activeControl_ = nullptr;
     HICON icon_ = nullptr;
     bool autoScroll_ = false;
+    TFormStyle formStyle_ = TFormStyle::fsNormal;
+    HWND clientHandle_ = nullptr;
 };
+
+// Every form that exists, in the order they were made.
+const std::vector<TCustomForm*>& AllForms();
 
 class TForm : public TCustomForm {
     DEVTOOL_CLASS(TForm)

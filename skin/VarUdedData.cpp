@@ -2,6 +2,7 @@
 
 #include "framework/Forms.h"
 #include "skin/SkinImageGdi.h"
+#include "skin/SkinManage.h"
 #include "skin/SkinRead.h"
 #include "skin/VarUdedIni.h"
 
@@ -82,7 +83,10 @@ TSkinData::TSkinData(TComponent* owner) : TComponent(owner) {
         menuGlyphs_->AddMasked(glyphs.Handle(), 0xFFFFFF);
 }
 
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData() {
+    if (manager_ && SkinManager() == manager_)
+        manager_->Unregister(this);
+}
 
 const std::vector<std::wstring>& TSkinData::DefaultSkin3rd() {
     static const std::vector<std::wstring> lines = [] {
@@ -189,6 +193,40 @@ void TSkinData::SetActive(bool active) {
     if (active && noSkin_)
         return;
     active_ = active;
+    TSkinManage* manager = Manager();
+    if (!manager)
+        return;
+    switch (formType_) {
+    case TSkinFormType::sfMainform:
+        // The stop names its component too, so the timer has a request to carry out.
+        manager->SetPendingComponent(this);
+        if (active) {
+            manager->MarkStarted();
+            manager->Request(TSkinManage::Start, kRequestDelayMs);
+        } else {
+            manager->Request(TSkinManage::Stop, kRequestDelayMs);
+        }
+        break;
+    case TSkinFormType::sfOnlyThisForm:
+        manager->SetPendingComponent(this);
+        manager->Request(active ? TSkinManage::Start : TSkinManage::Stop, kRequestDelayMs);
+        break;
+    default:
+        break;
+    }
+}
+
+void TSkinData::SkinReplaced() {
+    if (Loading() || noSkin_)
+        return;
+    if (!manager_)
+        Loaded();
+    if (!manager_)
+        return;
+    manager_->SetPendingComponent(this);
+    manager_->ReloadWindows();
+    if (manager_->Started != 0)
+        manager_->Request(TSkinManage::Refresh, kRequestDelayMs);
 }
 
 std::vector<std::uint8_t> TSkinData::SkinStream() const {
@@ -219,7 +257,10 @@ void TSkinData::SetSkinStream(const std::vector<std::uint8_t>& bytes) {
 
 bool TSkinData::LoadFromPacked(std::vector<std::uint8_t> packed) {
     packed_ = std::move(packed);
-    return LoadSkin();
+    if (!LoadSkin())
+        return false;
+    SkinReplaced();
+    return true;
 }
 
 void TSkinData::SetSkinFile(const std::wstring& path) {
@@ -240,7 +281,8 @@ void TSkinData::SetSkinFile(const std::wstring& path) {
     }
     CloseHandle(file);
     packed_ = std::move(bytes);
-    LoadSkin();
+    if (LoadSkin())
+        SkinReplaced();
 }
 
 bool TSkinData::LoadSkin() {
@@ -314,9 +356,24 @@ void TSkinData::Loaded() {
     if (!user32 || !reinterpret_cast<GetScrollBarInfoFn>(
                        reinterpret_cast<void*>(GetProcAddress(user32, "GetScrollBarInfo"))))
         skinControls_ &= ~SkinBit(xcScrollbar);
+    TSkinManage& manager = EnsureSkinManager();
+    manager.Register(this);
+    manager_ = &manager;
     ReadCaptionFont();
-    if (formType_ == TSkinFormType::sfMainform && active_ && noSkin_)
-        active_ = false;
+    if (formType_ != TSkinFormType::sfMainform) {
+        manager.CountStarter();
+        auto* form = dynamic_cast<TCustomForm*>(Owner());
+        if (form && active_ && !noSkin_ && form->HandleAllocated())
+            manager.SkinWindow(form->Handle());
+        return;
+    }
+    manager.InstallHook();
+    if (active_) {
+        if (noSkin_)
+            active_ = false;
+        else
+            manager.Request(TSkinManage::Start, kRequestDelayMs);
+    }
     if (Skins(xcMainMenu))
         skinControls_ &= ~SkinBit(xcMenuItem);
     else

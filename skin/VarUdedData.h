@@ -73,6 +73,8 @@ class TSkinData : public TComponent {
     DEVTOOL_CLASS(TSkinData)
 public:
     static constexpr const wchar_t* kVersion = L"4.11.07.25";
+    // The delay before the manager carries out a start, stop or refresh request.
+    static constexpr int kRequestDelayMs = 250;
     // Every kind from xcMainMenu to xcSystemMenu except xcMenuItem.
     static constexpr unsigned kDefaultSkinControls =
         ((1u << (xcSystemMenu + 1)) - 1) & ~SkinBit(xcMenuItem);
@@ -162,6 +164,8 @@ public:
 
 private:
     bool LoadSkin();
+    // A new skin was loaded at run time: the windows using this component are refreshed.
+    void SkinReplaced();
     void SetSkin3rdLines(const std::vector<std::wstring>& lines);
 
     bool active_ = false;

@@ -6,11 +6,6 @@
 
 #include <algorithm>
 
-TSkinManagerFlags& SkinManagerFlags() {
-    static TSkinManagerFlags flags;
-    return flags;
-}
-
 namespace {
 
 struct FormProcThunk {
@@ -62,6 +57,8 @@ TVarUdedForm::TVarUdedForm(TComponent* owner) : TComponent(owner) {
 }
 
 TVarUdedForm::~TVarUdedForm() {
+    if (TSkinManage* manager = SkinManager())
+        manager->ForgetSkinner(this);
     if (FSkinState != TSkinState::Destroyed && FWnd && IsWindow(FWnd))
         Uninstall();
     RestoreFormProc();
@@ -152,8 +149,20 @@ void TVarUdedForm::Install(TSkinData* skinData) {
         if (FMetrics.captionHeight < least)
             FMetrics.menuHeight = least - FMetrics.captionHeight;
         if (FShowState == skin::ShowState::Maximized)
-            flags.MDIChildMaximized = true;
+            SetMDIChildMaximized(true);
     }
+}
+
+void TVarUdedForm::ApplyMDICaptionStyle() {
+    if (FKinds.mdi != skin::MdiRole::Child || !FSkinFrame || !FInstalled)
+        return;
+    const bool keep =
+        SkinManagerFlags().MDIChildMaximized || FShowState == skin::ShowState::Minimized;
+    ApplyCaptionStyleRemoval(!keep);
+}
+
+void TVarUdedForm::AttachControlWindow(HWND) {
+    // Control skinners attach here once they exist for plain control windows.
 }
 
 void TVarUdedForm::ReadShowState() {
@@ -189,6 +198,7 @@ void TVarUdedForm::UpdateMetrics() {
     }
     // The buttons go with the hot object that may point at one of them.
     FHotObject = nullptr;
+    ForgetComposition();
     FCaptionButtons.clear();
     for (const auto& element : FSkinData->Elements().TitleButtons) {
         if (element->Action == 3 || element->Action == 11) {
@@ -204,6 +214,7 @@ void TVarUdedForm::UpdateMetrics() {
 
 void TVarUdedForm::DropCaptionButtons() {
     FHotObject = nullptr;
+    ForgetComposition();
     FCaptionButtons.clear();
 }
 
@@ -215,6 +226,7 @@ void TVarUdedForm::ReleaseIcon() {
 
 void TVarUdedForm::FetchIcon() {
     ReleaseIcon();
+    FComposedLook = {};
     HICON icon = reinterpret_cast<HICON>(SendMessageW(FWnd, WM_GETICON, ICON_SMALL, 0));
     if (!icon)
         icon = reinterpret_cast<HICON>(SendMessageW(FWnd, WM_GETICON, ICON_BIG, 0));
@@ -320,8 +332,9 @@ void TVarUdedForm::KeepClientSize(bool useCurrentClient) {
         const int length = GetWindowTextLengthW(FWnd);
         std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
         caption.resize(GetWindowTextW(FWnd, caption.data(), length + 1));
+        // Measured in the font the caption text is drawn in, so the widened caption fits.
         skin::ScreenDC screen;
-        skin::SelectScope font(screen.Get(), FSkinData->CaptionFont()->Handle());
+        skin::SelectScope font(screen.Get(), TitleFont()->Handle());
         SIZE extent{};
         GetTextExtentPoint32W(screen.Get(), caption.c_str(), static_cast<int>(caption.size()),
                               &extent);
@@ -340,6 +353,21 @@ void TVarUdedForm::KeepClientSize(bool useCurrentClient) {
             }
         }
         size.width = widen.width;
+        if (widen.childShift > 0) {
+            // A widened box stays on its monitor: it moves left as far as it has to.
+            RECT window{};
+            GetWindowRect(FWnd, &window);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            if (GetMonitorInfoW(MonitorFromWindow(FWnd, MONITOR_DEFAULTTONEAREST), &monitor) &&
+                window.left + size.width > monitor.rcWork.right) {
+                const int left =
+                    std::max<int>(monitor.rcWork.left, monitor.rcWork.right - size.width);
+                SetWindowPos(FWnd, nullptr, left, window.top, size.width, size.height,
+                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+                return;
+            }
+        }
     }
     SetWindowPos(FWnd, nullptr, 0, 0, size.width, size.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -452,15 +480,4 @@ void FormProcThunk::operator()(TMessage& msg) const {
     }
     if (link->previous)
         link->previous(msg);
-}
-
-TVarUdedForm* SkinFormNow(TCustomForm* form, TSkinData* skinData) {
-    if (!form || !skinData || !skinData->Active() || skinData->NoSkin())
-        return nullptr;
-    auto* skinner = new TVarUdedForm(form);
-    const HWND window = form->Handle();
-    skinner->SetWindow(window, ClassNameOf(window));
-    skinner->AttachForm(skinData, form);
-    PostMessageW(window, skinmsg::kActivate, 0, 1000);
-    return skinner;
 }

@@ -9,8 +9,10 @@
 #include "framework/ExtCtrls.h"
 #include "skin/CaptionLayout.h"
 #include "skin/GdiOwners.h"
+#include "skin/GlyphCache.h"
 #include "skin/ImgUtilDib.h"
 #include "skin/ImgUtilShared.h"
+#include "skin/SkinManage.h"
 #include "skin/WinSubclass.h"
 
 #include <windows.h>
@@ -42,21 +44,26 @@ inline constexpr UINT kSkinned = 0xBC4E;
 inline constexpr LPARAM kMagic = 0x41A2;
 } // namespace skinmsg
 
-// The flags the skin manager shares with the window skinners.
-struct TSkinManagerFlags {
-    bool HideWhileSkinning = false;
-    bool MDIChildMaximized = false;
-    int MenuKind = 0; // 0 pop-up menu, 1 menu-bar drop-down, 2 window menu
-    bool MenuTracking = false;
-};
-TSkinManagerFlags& SkinManagerFlags();
-
 // What the form's WindowProc holds while a window skinner is in front of it. When something
 // else was put in front later, the skinner cannot take itself out of the chain; it then only
 // stops answering and passes everything on.
 struct TFormProcLink {
     TVarUdedForm* skinner = nullptr;
     TWndMethod previous;
+};
+
+// What a composed frame shows. A paint that would show the same copies the frame composed
+// before instead of drawing it again.
+struct TFrameLook {
+    int width = -1;
+    int height = -1;
+    bool active = false;
+    skin::ShowState show = skin::ShowState::Normal;
+    int menuHeight = 0;
+    std::wstring caption;
+    const void* hot = nullptr;
+    int hotState = 0;
+    friend bool operator==(const TFrameLook&, const TFrameLook&) = default;
 };
 
 // Skin states of a window skinner.
@@ -131,6 +138,14 @@ public:
     void UpdateMetrics();
     // The skin was reloaded: drop the caption buttons so the next refresh makes them anew.
     void DropCaptionButtons();
+    // Applies the skin again: colours, frame metrics, client size, region, repaint.
+    void Refresh() { Reskin(); }
+    // An MDI child puts its caption style back or takes it away for the manager's
+    // MDI-child-maximized flag.
+    void ApplyMDICaptionStyle();
+    // A control window made inside this window after activation (a size grip) gets its control
+    // skinner.
+    void AttachControlWindow(HWND control);
 
     HWND Window() const { return FWnd; }
     TCustomForm* Form() const { return FControl; }
@@ -206,8 +221,10 @@ private:
 
     // Painting.
     bool ComposeToBitmap(int width, int height);
+    TFrameLook CurrentLook(int width, int height) const;
     void ComposeFrame(HDC target, int width, int height);
-    void ComposeCaption(HDC target, int width, int height, bool minimized);
+    void DrawBackground(HDC target, int width, int height, bool minimized);
+    void ForgetComposition();
     void DrawEdge(HDC target, int number, const RECT& rect, bool stacked);
     void DrawCaptionText(HDC target, int width);
     void LayoutCaptionButtons(int width);
@@ -260,10 +277,15 @@ private:
     bool FColorSaved = false;
     skin::CaptionTextAnchors FTextAnchors;
     TFont FTitleFont;
+    TFrameLook FComposedLook; // what FCaptionBitmap holds; width -1 when nothing
+    // The border pieces and the caption strip without its text and buttons, for each look
+    // (active, inactive) at the size they were drawn for.
+    struct TFrameBackground {
+        skin::DibSection picture;
+        int width = -1;
+        int height = -1;
+        skin::ShowState show = skin::ShowState::Normal;
+    } FBackground[2];
+    TGlyphCache FGlyphs;
     skin::PaintScratchUse FScratch; // the painters' shared scratch lives while skinners do
 };
-
-// Skins a framework form at once with the given skin component: the window skinner is made
-// (owned by the form), attached, and its activation posted. Null when the component holds no
-// skin or is not active.
-TVarUdedForm* SkinFormNow(TCustomForm* form, TSkinData* skinData);

@@ -112,7 +112,7 @@ void TVarUdedForm::PaintCaptionButtons(HDC target) {
         const int frame = IsHotObject(button.get())
                               ? skin::CaptionStateFrame(button->State, e.Align == 100, e.Frames())
                               : skin::CaptionPaintFrame(FActive, e.Frames());
-        skin::DrawFrame(target, rect, ImageHandle(e.Image), true, e.Frames(), frame);
+        FGlyphs.Draw(target, rect, ImageHandle(e.Image), e.Frames(), frame);
     }
 }
 
@@ -223,7 +223,7 @@ void TVarUdedForm::RunButtonAction(TWinSysButton& button, POINT) {
             return;
         }
         if (FKinds.mdi == skin::MdiRole::Child)
-            SkinManagerFlags().MDIChildMaximized = true;
+            SetMDIChildMaximized(true);
         FShowState = skin::ShowState::Maximized;
         PostMessageW(FWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         FHotObject = nullptr;

@@ -280,7 +280,7 @@ LRESULT TVarUdedForm::WMSysCommand(WPARAM wParam, LPARAM lParam) {
         FShowState = skin::ShowState::Normal;
         if (FKinds.mdi == skin::MdiRole::Child) {
             ApplyCaptionStyleRemoval(true);
-            SkinManagerFlags().MDIChildMaximized = false;
+            SetMDIChildMaximized(false);
         }
         break;
     default:

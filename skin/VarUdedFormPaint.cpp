@@ -110,50 +110,91 @@ void TVarUdedForm::DrawCaptionText(HDC target, int width) {
                        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT);
 }
 
-void TVarUdedForm::ComposeCaption(HDC target, int width, int height, bool minimized) {
+// The pieces that change only with the window's size and look: the four borders (or, for a
+// minimized window, the face colour) and the caption strip's image.
+void TVarUdedForm::DrawBackground(HDC target, int width, int height, bool minimized) {
+    const skin::FrameMetrics& m = FMetrics;
     if (minimized) {
         skin::GdiBrush face(
             CreateSolidBrush(static_cast<COLORREF>(FSkinData->Colours().ButtonFace)));
         const RECT all{0, 0, width, height};
         FillRect(target, &all, face.Get());
-        DrawEdge(target, 3, {0, 0, width, FMetrics.captionHeight}, true);
+        DrawEdge(target, 3, {0, 0, width, m.captionHeight}, true);
+        return;
+    }
+    DrawEdge(target, 1, {0, 0, m.borderLeft, height}, false);
+    DrawEdge(target, 2, {width - m.borderRight, 0, width, height}, false);
+    DrawEdge(target, 4, {m.borderLeft, height - m.borderBottom, width - m.borderRight, height},
+             true);
+    DrawEdge(target, 3, {m.borderLeft, 0, width - m.borderRight, m.captionHeight}, true);
+    if (m.menuHeight > 0) {
+        const RECT band{m.borderLeft, m.captionHeight, width - m.borderRight, m.Top()};
+        FillRect(target, &band, FSkinData->FaceBrush());
+    }
+}
+
+void TVarUdedForm::ComposeFrame(HDC target, int width, int height) {
+    const bool minimized = FShowState == skin::ShowState::Minimized;
+    TFrameBackground& background = FBackground[FActive ? 0 : 1];
+    if (!background.picture || background.width != width || background.height != height ||
+        background.show != FShowState) {
+        background.picture = skin::DibSection::Create(width, height, 32);
+        background.width = width;
+        background.height = height;
+        background.show = FShowState;
+        if (background.picture) {
+            skin::MemoryDC dc;
+            skin::SelectScope select(dc.Get(), background.picture.Handle());
+            DrawBackground(dc.Get(), width, height, minimized);
+        }
+    }
+    if (background.picture) {
+        skin::MemoryDC source;
+        skin::SelectScope select(source.Get(), background.picture.Handle());
+        BitBlt(target, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
     } else {
-        DrawEdge(target, 3,
-                 {FMetrics.borderLeft, 0, width - FMetrics.borderRight, FMetrics.captionHeight},
-                 true);
+        DrawBackground(target, width, height, minimized);
     }
     DrawCaptionText(target, width);
     LayoutCaptionButtons(width);
     PaintCaptionButtons(target);
 }
 
-void TVarUdedForm::ComposeFrame(HDC target, int width, int height) {
-    const bool minimized = FShowState == skin::ShowState::Minimized;
-    if (!minimized) {
-        const skin::FrameMetrics& m = FMetrics;
-        DrawEdge(target, 1, {0, 0, m.borderLeft, height}, false);
-        DrawEdge(target, 2, {width - m.borderRight, 0, width, height}, false);
-        DrawEdge(target, 4, {m.borderLeft, height - m.borderBottom, width - m.borderRight, height},
-                 true);
-    }
-    ComposeCaption(target, width, height, minimized);
-    if (!minimized && FMetrics.menuHeight > 0) {
-        const RECT band{FMetrics.borderLeft, FMetrics.captionHeight, width - FMetrics.borderRight,
-                        FMetrics.Top()};
-        FillRect(target, &band, FSkinData->FaceBrush());
-    }
+void TVarUdedForm::ForgetComposition() {
+    FComposedLook = {};
+    for (TFrameBackground& background : FBackground)
+        background = {};
+    FGlyphs.Clear();
+}
+
+TFrameLook TVarUdedForm::CurrentLook(int width, int height) const {
+    TFrameLook look;
+    look.width = width;
+    look.height = height;
+    look.active = FActive;
+    look.show = FShowState;
+    look.menuHeight = FMetrics.menuHeight;
+    look.caption = WindowText(FWnd);
+    look.hot = FHotObject;
+    look.hotState = FHotObject ? FHotObject->State : 0;
+    return look;
 }
 
 bool TVarUdedForm::ComposeToBitmap(int width, int height) {
     if (width <= 0 || height <= 0)
         return false;
+    TFrameLook look = CurrentLook(width, height);
+    if (FCaptionBitmap && look == FComposedLook)
+        return true;
     if (!FCaptionBitmap || FCaptionBitmap.Width() != width || FCaptionBitmap.Height() != height)
         FCaptionBitmap = skin::DibSection::Create(width, height, 32);
+    FComposedLook = {};
     if (!FCaptionBitmap)
         return false;
     skin::MemoryDC dc;
     skin::SelectScope select(dc.Get(), FCaptionBitmap.Handle());
     ComposeFrame(dc.Get(), width, height);
+    FComposedLook = std::move(look);
     return true;
 }
 

@@ -11,10 +11,13 @@ if(WIN32)
     devtool_library(skin_engine
         ${CMAKE_CURRENT_LIST_DIR}/SkinImageGdi.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedData.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/GlyphCache.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WinSubclass.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedForm.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormDispatch.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormPaint.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormButtons.cpp)
+        ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormButtons.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/VarUdedPopMenu.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/SkinManage.cpp)
     target_link_libraries(skin_engine PUBLIC skin_model skin_imgutil_gdi framework comctl32)
 endif()

@@ -1,0 +1,121 @@
+// Times the skinned main window against the same window unskinned, in one process: start-up to
+// a shown window, one frame paint, a frame of a changed look, and a full repaint. Prints
+// milliseconds.
+//   skin_timing [rounds]
+
+#include "app/Form1.h"
+#include "skin/SkinClasses.h"
+#include "skin/SkinManage.h"
+#include "skin/VarUdedData.h"
+#include "skin/VarUdedForm.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Median milliseconds of `rounds` runs of `work`.
+double Median(int rounds, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void FullRepaint(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// Makes and shows the main window, pumping until it is ready: skinned (its skinner active) or
+// left with the system's frame.
+double StartUp(bool skinned) {
+    const auto start = std::chrono::steady_clock::now();
+    {
+        TForm1 form(nullptr);
+        SkinManager()->Enabled = skinned;
+        form.Show();
+        Pump();
+        const HWND window = form.Handle();
+        for (int i = 0; skinned && i < 400; ++i) {
+            const TVarUdedForm* skinner = SkinManager()->SkinnerOf(window);
+            if (skinner && skinner->SkinState() == TSkinState::Active)
+                break;
+            Sleep(1);
+            Pump();
+        }
+        UpdateWindow(window);
+    }
+    Pump();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+    TApplication application;
+    application.Initialize();
+    RegisterSkinClasses();
+    const int startRounds = std::max(3, rounds / 10);
+    StartUp(true); // the first start pays for loading fonts and classes
+    const double plainStart = Median(startRounds, [] { StartUp(false); });
+    const double skinnedStart = Median(startRounds, [] { StartUp(true); });
+
+    TForm1 form(nullptr);
+    SkinManager()->Enabled = false;
+    form.Show();
+    const HWND window = form.Handle();
+    Pump();
+
+    const double plain = Median(rounds, [&] { FullRepaint(window); });
+    SkinManager()->Enabled = true;
+    TVarUdedForm* skinner =
+        SkinManager()->SkinWindow(window) ? SkinManager()->SkinnerOf(window) : nullptr;
+    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
+        Pump();
+        Sleep(5);
+    }
+    if (!skinner || skinner->SkinState() != TSkinState::Active) {
+        std::printf("the main window could not be skinned\n");
+        return 1;
+    }
+    Pump();
+    const double frame = Median(rounds, [&] { skinner->PaintFrame(); });
+    // Each activation change paints a frame of the other look, composed anew.
+    bool active = true;
+    const double recomposed = Median(rounds, [&] {
+        active = !active;
+        SendMessageW(window, WM_NCACTIVATE, active, 0);
+    });
+    SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+    const double skinned = Median(rounds, [&] { FullRepaint(window); });
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("start-up to a shown main window: unskinned %.1f ms, skinned %.1f ms, ratio %.2f\n",
+                plainStart, skinnedStart, skinnedStart / plainStart);
+    std::printf("frame paint of the %ldx%ld main window: median %.3f ms over %d rounds\n",
+                r.right - r.left, r.bottom - r.top, frame, rounds);
+    std::printf("frame paint of a changed look (activation): median %.3f ms\n", recomposed);
+    std::printf("full repaint: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n", plain, skinned,
+                skinned / plain);
+    return 0;
+}
