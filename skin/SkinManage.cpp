@@ -103,6 +103,10 @@ TSkinManage::~TSkinManage() {
     for (auto& popup : popups_)
         popup->Detach();
     popups_.clear();
+    for (TSkinData* component : components_) {
+        if (component->Manager() == this)
+            component->SetManager(nullptr);
+    }
     components_.clear();
 }
 

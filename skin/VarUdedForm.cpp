@@ -99,6 +99,13 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     if (FInstalled || !FWnd)
         return;
     FSkinData = skinData;
+    // The client size to keep and the standard frame's share, taken before anything changes:
+    // a window may recalculate its frame for the style changes below before its activation.
+    GetClientRect(FWnd, &FClientRect);
+    RECT window{};
+    GetWindowRect(FWnd, &window);
+    FStdFrameSize = {(window.right - window.left) - (FClientRect.right - FClientRect.left),
+                     (window.bottom - window.top) - (FClientRect.bottom - FClientRect.top)};
     FTimer = new TTimer(this);
     FTimer->SetEnabled(false);
     FTimer->SetInterval(250);
@@ -116,7 +123,8 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     traits.exStyle = FExStyle;
     traits.className = className;
     traits.hasSystemMenuHandle = GetSystemMenu(FWnd, FALSE) != nullptr && FHadSysMenu;
-    traits.hasMdiClient = FindMdiClient(FWnd) != nullptr;
+    const HWND mdiClient = FindMdiClient(FWnd);
+    traits.hasMdiClient = mdiClient != nullptr;
     FKinds = skin::DeriveFrameKinds(traits);
     ReadShowState();
     if (FKinds.mdi == skin::MdiRole::Child && skinData->HasOption(xoMDIChildBorder))
@@ -134,6 +142,8 @@ void TVarUdedForm::Install(TSkinData* skinData) {
 
     HookWindow(FWnd);
     FInstalled = true;
+    if (mdiClient)
+        SubclassMdiClient(mdiClient);
 
     if (!FSkinFrame) {
         FSkinState = TSkinState::Active;
@@ -257,11 +267,6 @@ void TVarUdedForm::Activate() {
     FActivationBegun = true;
     FSysMenu = GetSystemMenu(FWnd, FALSE);
     FetchIcon();
-    GetClientRect(FWnd, &FClientRect);
-    RECT window{};
-    GetWindowRect(FWnd, &window);
-    FStdFrameSize = {(window.right - window.left) - (FClientRect.right - FClientRect.left),
-                     (window.bottom - window.top) - (FClientRect.bottom - FClientRect.top)};
     TSkinManagerFlags& flags = SkinManagerFlags();
     if (flags.HideWhileSkinning) {
         flags.HideWhileSkinning = false;
@@ -322,11 +327,6 @@ void TVarUdedForm::KeepClientSize(bool useCurrentClient) {
         GetClientRect(FWnd, &FClientRect);
     int clientWidth = FClientRect.right - FClientRect.left;
     int clientHeight = FClientRect.bottom - FClientRect.top;
-    if (FControl && !useCurrentClient) {
-        clientWidth = FControl->ClientWidth();
-        clientHeight = FControl->ClientHeight() -
-                       (FKinds.mdi == skin::MdiRole::Child ? 0 : FMetrics.menuHeight);
-    }
     skin::WindowSize size = skin::WindowSizeForClient(clientWidth, clientHeight, FMetrics);
     if (FKinds.dialogClass && !reskin) {
         const int length = GetWindowTextLengthW(FWnd);
@@ -415,6 +415,7 @@ void TVarUdedForm::Uninstall() {
         FSkinState == TSkinState::Destroying || FSkinState == TSkinState::Destroyed;
     RestoreFormProc();
     UnhookWindow();
+    FMdiClient.reset();
     FInstalled = false;
     if (FControl && FColorSaved && !destroying)
         FControl->SetColor(FSavedColor);
@@ -441,11 +442,7 @@ void TVarUdedForm::Uninstall() {
         SetWindowPos(FWnd, nullptr, 0, 0, size.width, size.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
-    if (FRgnSet)
-        SetWindowRgn(FWnd, nullptr, TRUE);
-    FRgn = nullptr;
-    FRgnSet = false;
-    FRgnWidth = FRgnHeight = -1;
+    DropRegion();
     FCaptionButtons.clear();
     FHotObject = nullptr;
 }
@@ -455,6 +452,7 @@ void TVarUdedForm::UninstallOnDestroy() {
         FTimer->SetEnabled(false);
     RestoreFormProc();
     UnhookWindow();
+    FMdiClient.reset();
     FInstalled = false;
     FHotObject = nullptr;
     FCaptionButtons.clear();

@@ -113,6 +113,21 @@ private:
     TDataSkinSysButton* element_;
 };
 
+// The MDI client window of a skinned MDI frame, subclassed while the frame is skinned.
+class TMdiClientHook : private TWindowHook {
+public:
+    TMdiClientHook(TVarUdedForm* frame, HWND client);
+    ~TMdiClientHook() override;
+    HWND Window() const { return HookedWindow(); }
+    // The active MDI child, and whether it is maximized.
+    HWND ActiveChild(bool* maximized) const;
+
+private:
+    LRESULT HookProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    TVarUdedForm* frame_;
+    bool menuUpdate_ = true;
+};
+
 class TVarUdedForm : public TComponent, private TWindowHook {
     DEVTOOL_CLASS(TVarUdedForm)
 public:
@@ -134,6 +149,8 @@ public:
 
     void PaintFrame(HDC dc = nullptr);
     void RebuildRegion();
+    // Takes the outline away: the window is a plain rectangle again.
+    void DropRegion();
     // Frame metrics and caption buttons from the current skin.
     void UpdateMetrics();
     // The skin was reloaded: drop the caption buttons so the next refresh makes them anew.
@@ -198,6 +215,8 @@ private:
     void ApplyCaptionStyleRemoval(bool remove);
     void FetchIcon();
     void ReleaseIcon();
+    void SubclassMdiClient(HWND client);
+    void SendToActiveMdiChild(WPARAM command);
     void Reskin();
 
     // Message handlers.
@@ -287,5 +306,6 @@ private:
         skin::ShowState show = skin::ShowState::Normal;
     } FBackground[2];
     TGlyphCache FGlyphs;
+    std::unique_ptr<TMdiClientHook> FMdiClient;
     skin::PaintScratchUse FScratch; // the painters' shared scratch lives while skinners do
 };

@@ -70,7 +70,11 @@ skin::CaptionWindowState TVarUdedForm::CaptionState() const {
     w.abilities = FKinds.abilities;
     w.border = FKinds.border;
     w.dialogClass = FKinds.dialogClass;
-    w.mdiChildMaximizedInMenuBar = false;
+    if (FMdiClient && FMetrics.menuHeight > 0) {
+        bool maximized = false;
+        FMdiClient->ActiveChild(&maximized);
+        w.mdiChildMaximizedInMenuBar = maximized;
+    }
     const HWND window = FWnd;
     w.askWindow = [window](int visibility, int action) {
         return SendMessageW(window, skinmsg::kButtonVisible, static_cast<WPARAM>(visibility),
@@ -247,10 +251,15 @@ void TVarUdedForm::RunButtonAction(TWinSysButton& button, POINT) {
         return;
     case 7:
     case 60:
+        SendToActiveMdiChild(SC_MINIMIZE);
+        return;
     case 8:
     case 61:
+        SendToActiveMdiChild(SC_RESTORE);
+        return;
     case 9:
     case 62:
+        SendToActiveMdiChild(SC_CLOSE);
         return;
     default:
         PostMessageW(FWnd, skinmsg::kButtonAction, static_cast<WPARAM>(action), 0);

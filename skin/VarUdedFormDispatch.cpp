@@ -227,6 +227,10 @@ LRESULT TVarUdedForm::WMSize(WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
+    // A maximized MDI child fills its client with the frame pushed outside: the outline cut
+    // for its normal size would clip it.
+    if (FKinds.mdi == skin::MdiRole::Child && FShowState == skin::ShowState::Maximized)
+        DropRegion();
     if (FKinds.mdi == skin::MdiRole::Child &&
         (SkinManagerFlags().MDIChildMaximized || FShowState != skin::ShowState::Normal))
         return result;
@@ -340,6 +344,8 @@ LRESULT TVarUdedForm::WMNCActivate(WPARAM wParam, LPARAM lParam) {
         FTimer->SetEnabled(FActive);
     if (FKinds.mdi == skin::MdiRole::Child)
         Default(WM_NCACTIVATE, wParam, lParam);
+    else if (FMdiClient)
+        SendMessageW(FMdiClient->Window(), WM_NCACTIVATE, wParam, lParam);
     PaintFrame();
     return 1;
 }

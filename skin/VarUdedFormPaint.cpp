@@ -254,6 +254,14 @@ void TVarUdedForm::PaintButtonNow(TWinSysButton& button) {
     BitBlt(dc.Get(), r.left, r.top, r.Width(), r.Height(), source.Get(), r.left, r.top, SRCCOPY);
 }
 
+void TVarUdedForm::DropRegion() {
+    if (FRgnSet)
+        SetWindowRgn(FWnd, nullptr, TRUE);
+    FRgn = nullptr;
+    FRgnSet = false;
+    FRgnWidth = FRgnHeight = -1;
+}
+
 void TVarUdedForm::RebuildRegion() {
     if (FSkinState == TSkinState::Destroyed || !FSkinFrame || !FSkinData || FSkinData->NoSkin())
         return;

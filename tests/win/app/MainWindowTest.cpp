@@ -27,8 +27,13 @@ TEST_F(MainWindowTest, WindowStandsAsItsFormFileDescribesIt) {
     GetWindowRect(Form().Handle(), &r);
     EXPECT_EQ(r.left, 174);
     EXPECT_EQ(r.top, 75);
-    EXPECT_EQ(r.right - r.left, 395);
-    EXPECT_EQ(r.bottom - r.top, 661);
+    // The form file's 395 x 661 is the window under the system's frame; skinned, the frame is
+    // the skin's and the client area keeps the size it has under the system's frame.
+    RECT standard{0, 0, 0, 0};
+    AdjustWindowRectEx(&standard, WS_OVERLAPPEDWINDOW, FALSE,
+                       WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE);
+    EXPECT_EQ(Form().ClientWidth(), 395 - (standard.right - standard.left));
+    EXPECT_EQ(Form().ClientHeight(), 661 - (standard.bottom - standard.top));
     EXPECT_EQ(Form().Font()->Name(), L"MS Sans Serif");
     EXPECT_EQ(Form().Font()->Height(), -11);
     EXPECT_EQ(Form().ReaderCode(), "01");
