@@ -1,10 +1,16 @@
 #include "framework/Controls.h"
 
+#include "framework/Menus.h"
+
 #include <algorithm>
 #include <map>
 #include <stdexcept>
 
 const TEnumInfo AlignNames{{L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight", L"alClient"}};
+const TEnumInfo AlignmentNames{{L"taLeftJustify", L"taRightJustify", L"taCenter"}};
+const TEnumInfo BorderStyleNames{{L"bsNone", L"bsSingle"}};
+const TEnumInfo BiDiModeNames{
+    {L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly"}};
 
 namespace {
 
@@ -85,6 +91,8 @@ const TClassInfo& TControl::StaticClassInfo() {
                 .Bool("ParentBackground", &TControl::ParentBackground,
                       &TControl::SetParentBackground)
                 .Enum("Align", AlignNames, &TControl::Align, &TControl::SetAlign)
+                .Enum("BiDiMode", BiDiModeNames, &TControl::BiDiMode, &TControl::SetBiDiMode)
+                .ComponentRef("PopupMenu", &TControl::PopupMenuName, &TControl::SetPopupMenuName)
                 .NotifyEvent("OnClick", &TControl::OnClick);
         },
         false);
@@ -216,6 +224,32 @@ void TControl::SetAlign(TAlign align) {
         return;
     align_ = align;
     RequestAlign();
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    if (mode == biDiMode_)
+        return;
+    biDiMode_ = mode;
+    BiDiModeChanged();
+}
+
+std::wstring TControl::PopupMenuName() const {
+    return popupMenu_.Name();
+}
+
+void TControl::SetPopupMenuName(const std::wstring& name) {
+    popupMenu_.SetName(*this, name);
+}
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    popupMenu_.Resolve(*this);
+}
+
+void TControl::Notification(TComponent* component, bool removing) {
+    TComponent::Notification(component, removing);
+    if (removing)
+        popupMenu_.Forget(component);
 }
 
 void TControl::RequestAlign() {
@@ -391,6 +425,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
         params.Style |= WS_DISABLED;
     if (tabStop_)
         params.Style |= WS_TABSTOP;
+    if (UseRightToLeftReading())
+        params.ExStyle |= WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
     params.X = Left();
     params.Y = Top();
     params.Width = Width();
@@ -439,8 +475,17 @@ void TWinControl::RecreateWnd() {
     if (!handle_)
         return;
     Perform(CM_RECREATEWND);
+    text_ = GetText(); // what the user typed outlives the window
     DestroyWnd();
     HandleNeeded();
+}
+
+HWND TWinControl::DetachHandle() {
+    HWND h = handle_;
+    if (h)
+        RemovePropW(h, kControlProp);
+    handle_ = nullptr;
+    return h;
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -634,6 +679,7 @@ void TWinControl::AlignControls() {
     for (TAlign a :
          {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient})
         place(a);
+    alignedClient_ = area;
     aligning_ = false;
 }
 
@@ -684,11 +730,15 @@ bool TWinControl::ReflectNotification(TMessage& msg) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
+    case WM_HSCROLL: // from scroll bar, track bar and up-down controls; 0 for the own bars
+    case WM_VSCROLL:
         child = reinterpret_cast<HWND>(msg.LParam);
         break;
     default:
         return false;
     }
+    if (!child)
+        return false;
     TWinControl* control = FromHandle(child);
     if (!control || control == this)
         return false;
@@ -811,6 +861,20 @@ void TWinControl::WndProc(TMessage& msg) {
         DefaultHandler(msg);
         AlignControls();
         return;
+    case WM_CONTEXTMENU:
+        if (TPopupMenu* menu = PopupMenu()) {
+            POINT pt{static_cast<short>(LOWORD(msg.LParam)),
+                     static_cast<short>(HIWORD(msg.LParam))};
+            if (msg.LParam == -1) { // from the keyboard: below the control's corner
+                pt = {0, 0};
+                ClientToScreen(handle_, &pt);
+            }
+            menu->SetPopupComponent(this);
+            menu->Popup(pt.x, pt.y);
+            msg.Result = 0;
+            return;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(msg);
         if (handle_)
@@ -867,4 +931,25 @@ void TWinControl::ColorChanged() {
     for (TControl* c : controls_)
         c->Perform(CM_PARENTCOLORCHANGED);
     TControl::ColorChanged();
+}
+
+// TCustomControl
+
+const TClassInfo& TCustomControl::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TCustomControl, TWinControl>("TCustomControl", nullptr, false);
+    return info;
+}
+
+void TCustomControl::PaintWindow(HDC dc) {
+    canvas_.SetHandle(dc);
+    canvas_.Font()->Assign(*Font());
+    canvas_.Brush()->SetColor(Color());
+    try {
+        Paint();
+    } catch (...) {
+        canvas_.SetHandle(nullptr);
+        throw;
+    }
+    canvas_.SetHandle(nullptr);
 }
