@@ -1,6 +1,7 @@
 #include "framework/Classes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cwctype>
 #include <map>
 
@@ -12,6 +13,17 @@ int TEnumInfo::Find(std::wstring_view name) const {
     return -1;
 }
 
+namespace {
+// Class and property names compare without regard to case, as callers write them either way
+// ("SimpleText", "simpletext").
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+} // namespace
+
 bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
     for (const TClassInfo* c = this; c; c = c->parent) {
         if (c == &ancestor)
@@ -22,7 +34,7 @@ bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
 
 bool TClassInfo::InheritsFrom(std::string_view ancestorName) const {
     for (const TClassInfo* c = this; c; c = c->parent) {
-        if (c->name == ancestorName)
+        if (SameName(c->name, ancestorName))
             return true;
     }
     return false;
@@ -31,7 +43,7 @@ bool TClassInfo::InheritsFrom(std::string_view ancestorName) const {
 const TPropInfo* TClassInfo::FindProp(std::string_view propName) const {
     for (const TClassInfo* c = this; c; c = c->parent) {
         for (const TPropInfo& p : c->props) {
-            if (p.name == propName)
+            if (SameName(p.name, propName))
                 return &p;
         }
     }

@@ -325,14 +325,22 @@ const TClassInfo& TGraphicControl::StaticClassInfo() {
 void TGraphicControl::WndProc(TMessage& msg) {
     switch (msg.Msg) {
     case WM_PAINT: {
-        TCanvas canvas(reinterpret_cast<HDC>(msg.WParam));
-        canvas.Font()->Assign(*Font());
-        Paint(canvas);
+        canvas_.SetHandle(reinterpret_cast<HDC>(msg.WParam));
+        canvas_.Font()->Assign(*Font());
+        canvas_.Brush()->SetColor(Color());
+        try {
+            Paint(canvas_);
+        } catch (...) {
+            canvas_.SetHandle(nullptr);
+            throw;
+        }
+        canvas_.SetHandle(nullptr);
         return;
     }
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-        MouseDown(msg.Msg == WM_LBUTTONDOWN ? TMouseButton::mbLeft : TMouseButton::mbRight,
+        MouseDown(msg.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight : TMouseButton::mbLeft,
                   ShiftState(msg.WParam), static_cast<short>(LOWORD(msg.LParam)),
                   static_cast<short>(HIWORD(msg.LParam)));
         return;
@@ -511,6 +519,8 @@ void TWinControl::RemoveControl(TControl* control) {
     control->parent_ = nullptr;
     if (mouseControl_ == control)
         mouseControl_ = nullptr;
+    if (captureControl_ == control)
+        captureControl_ = nullptr;
 }
 
 std::vector<TWinControl*> TWinControl::TabList() const {
@@ -748,6 +758,18 @@ bool TWinControl::ReflectNotification(TMessage& msg) {
 
 bool TWinControl::ForwardMouseToGraphic(TMessage& msg) {
     POINT pt{static_cast<short>(LOWORD(msg.LParam)), static_cast<short>(HIWORD(msg.LParam))};
+    if (TControl* held = captureControl_) {
+        // Pressed on a graphic child: moves and the release go to it, wherever the mouse is.
+        if (msg.Msg == WM_LBUTTONUP) {
+            captureControl_ = nullptr;
+            if (GetCapture() == handle_)
+                ReleaseCapture();
+        }
+        held->Perform(msg.Msg, msg.WParam, MAKELPARAM(pt.x - held->Left(), pt.y - held->Top()));
+        return msg.Msg != WM_MOUSEMOVE;
+    }
+    if (msg.Msg == WM_LBUTTONUP) // pressed elsewhere: no graphic child is clicked
+        return false;
     TControl* hit = nullptr;
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
@@ -766,6 +788,10 @@ bool TWinControl::ForwardMouseToGraphic(TMessage& msg) {
     }
     if (!hit || !hit->Enabled())
         return false;
+    if (msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) {
+        captureControl_ = hit;
+        SetCapture(handle_);
+    }
     hit->Perform(msg.Msg, msg.WParam, MAKELPARAM(pt.x - hit->Left(), pt.y - hit->Top()));
     return msg.Msg != WM_MOUSEMOVE;
 }
@@ -847,13 +873,22 @@ void TWinControl::WndProc(TMessage& msg) {
         }
         Perform(CM_MOUSELEAVE);
         break;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse: the press on a graphic child ends without a release.
+        if (captureControl_ && reinterpret_cast<HWND>(msg.LParam) != handle_) {
+            TControl* held = captureControl_;
+            captureControl_ = nullptr;
+            held->Perform(CM_CANCELMODE);
+        }
+        break;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_LBUTTONUP:
         if (ForwardMouseToGraphic(msg))
             return;
         if (msg.Msg != WM_LBUTTONUP)
-            MouseDown(msg.Msg == WM_LBUTTONDOWN ? TMouseButton::mbLeft : TMouseButton::mbRight,
+            MouseDown(msg.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight : TMouseButton::mbLeft,
                       ShiftState(msg.WParam), static_cast<short>(LOWORD(msg.LParam)),
                       static_cast<short>(HIWORD(msg.LParam)));
         break;

@@ -140,10 +140,16 @@ class TGraphicControl : public TControl {
     DEVTOOL_CLASS(TGraphicControl)
 public:
     using TControl::TControl;
+    // Bound to the parent's device context while WM_PAINT runs; a caller in front of WindowProc
+    // may bind it to the DC in wParam to paint the control itself.
+    TCanvas* Canvas() { return &canvas_; }
     void WndProc(TMessage& msg) override;
 
 protected:
     virtual void Paint(TCanvas& canvas) = 0;
+
+private:
+    TCanvas canvas_;
 };
 
 struct TCreateParams {
@@ -245,6 +251,8 @@ private:
     bool tabStop_ = false;
     bool aligning_ = false;
     TControl* mouseControl_ = nullptr;
+    // The graphic child a left button press went to: it gets the mouse until the release.
+    TControl* captureControl_ = nullptr;
     RECT alignedClient_{};
     TBrush brush_;
 };

@@ -109,11 +109,8 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
     }
     menu_ = menu;
     pendingMenuName_.clear();
-    if (menu_) {
+    if (menu_)
         menu_->SetForm(this);
-        if (HandleAllocated())
-            ::SetMenu(Handle(), menu_->Handle());
-    }
     Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(menu_));
 }
 
@@ -338,6 +335,17 @@ void TCustomForm::WndProc(TMessage& msg) {
         return;
     case WM_CLOSE:
         Close();
+        msg.Result = 0;
+        return;
+    case CM_MENUCHANGED:
+        // The bar goes (back) on the window and is drawn again. Whoever paints the bar in its
+        // place takes it off after this default handling.
+        if (menu_ && HandleAllocated()) {
+            if (GetMenu(Handle()) != menu_->Handle())
+                ::SetMenu(Handle(), menu_->Handle());
+            else
+                DrawMenuBar(Handle());
+        }
         msg.Result = 0;
         return;
     case WM_COMMAND:

@@ -408,11 +408,8 @@ TMainMenu::~TMainMenu() {
 }
 
 void TMainMenu::MenuChanged() {
-    if (!form_)
-        return;
-    form_->Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
-    if (form_->HandleAllocated() && GetMenu(form_->Handle()) == Handle())
-        DrawMenuBar(form_->Handle());
+    if (form_)
+        form_->Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
 // TPopupMenu

@@ -122,8 +122,9 @@ public:
     void SetImages(TCustomImageList* images);
     std::wstring ImagesName() const { return images_.Name(); }
     void SetImagesName(const std::wstring& name);
-    // Every item (the bar's own entries of a main menu excepted) is drawn by the framework or
-    // the item's handlers. Items are owner-drawn too while the menu has images.
+    // Every item, the bar's own entries included, is drawn by the item's handlers or the
+    // framework (MFT_OWNERDRAW). Items below the bar are owner-drawn too while the menu has
+    // images.
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool v);
     TBiDiMode BiDiMode() const { return biDiMode_; }

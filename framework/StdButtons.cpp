@@ -51,13 +51,13 @@ void TButton::SetDefault(bool v) {
         return;
     default_ = v;
     if (HandleAllocated())
-        SendMessageW(Handle(), BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        SendMessageW(Handle(), BM_SETSTYLE, ButtonType(), TRUE);
 }
 
 void TButton::CreateParams(TCreateParams& params) {
     TButtonControl::CreateParams(params);
     params.BaseClassName = L"BUTTON";
-    params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    params.Style |= ButtonType();
 }
 
 // TCustomCheckBox

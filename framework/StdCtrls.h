@@ -49,6 +49,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The button style of the window: a (default) push button here.
+    virtual UINT ButtonType() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
 private:
     bool default_ = false;
