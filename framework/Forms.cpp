@@ -351,6 +351,7 @@ void TCustomForm::WndProc(TMessage& msg) {
     case WM_COMMAND:
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
+    case WM_MENUCHAR:
         if (!DispatchMenuMessage(msg))
             TWinControl::WndProc(msg);
         return;

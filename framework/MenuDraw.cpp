@@ -4,6 +4,7 @@
 #include "framework/Menus.h"
 
 #include <algorithm>
+#include <cwctype>
 
 TFont* MenuFont() {
     static TFont* font = [] {
@@ -190,7 +191,33 @@ bool DispatchMenuMessage(TMessage& msg) {
         if (!item)
             return false;
         msg.Result = 0;
-        item->Click();
+        // A command can be posted for an item that has been disabled since (or by a painted
+        // menu bar): a disabled item does nothing.
+        if (item->Enabled())
+            item->Click();
+        return true;
+    }
+    case WM_MENUCHAR: {
+        TMenuItem* parent = FindMenuItemByHandle(reinterpret_cast<HMENU>(msg.LParam));
+        const auto key = static_cast<wchar_t>(towupper(LOWORD(msg.WParam)));
+        if (!parent || key == 0)
+            return false;
+        // Positions count the visible items only, as the system menu holds only those.
+        int position = 0, found = -1, matches = 0;
+        for (int i = 0; i < parent->Count(); ++i) {
+            const TMenuItem* item = parent->Items(i);
+            if (!item->Visible())
+                continue;
+            if (item->Enabled() && towupper(AcceleratorChar(item->Caption())) == key) {
+                if (found < 0)
+                    found = position;
+                ++matches;
+            }
+            ++position;
+        }
+        if (found < 0)
+            return false;
+        msg.Result = MAKELRESULT(found, matches > 1 ? MNC_SELECT : MNC_EXECUTE);
         return true;
     }
     case WM_MEASUREITEM: {

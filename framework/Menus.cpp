@@ -39,6 +39,16 @@ TMenuItem* FindMenuItemByCommand(UINT command) {
     return it == commands.end() ? nullptr : it->second;
 }
 
+TMenuItem* FindMenuItemByHandle(HMENU menu) {
+    if (!menu)
+        return nullptr;
+    for (const auto& [command, item] : Commands()) {
+        if (item->handle_ == menu)
+            return item;
+    }
+    return nullptr;
+}
+
 // TMenuItem
 
 const TClassInfo& TMenuItem::StaticClassInfo() {

@@ -85,6 +85,7 @@ public:
 
 private:
     friend class TMenu;
+    friend TMenuItem* FindMenuItemByHandle(HMENU menu);
     void Changed();
     void RebuildHandle();
     void FreeHandle();
@@ -205,8 +206,12 @@ private:
 
 // The item behind a command identifier, whatever menu holds it; null when none.
 TMenuItem* FindMenuItemByCommand(UINT command);
-// Menu messages that reached a window: WM_COMMAND from a menu (lParam 0) clicks its item;
-// WM_MEASUREITEM and WM_DRAWITEM of owner-drawn menu items (ODT_MENU) measure and draw it.
+// The item whose sub-items make up this system menu, whatever menu holds it; null when none.
+TMenuItem* FindMenuItemByHandle(HMENU menu);
+// Menu messages that reached a window: WM_COMMAND from a menu (lParam 0) clicks its item
+// (never a disabled one); WM_MEASUREITEM and WM_DRAWITEM of owner-drawn menu items (ODT_MENU)
+// measure and draw it; WM_MENUCHAR finds the item of an open framework menu whose caption's
+// accelerator is the key (the system finds none in owner-drawn items).
 // True when the message was a menu item's and has been handled.
 bool DispatchMenuMessage(TMessage& msg);
 // The font menus are drawn in (the system's menu font).

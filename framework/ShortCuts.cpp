@@ -61,3 +61,14 @@ std::wstring ShortCutToText(TShortCut shortCut) {
         text += L"Alt+";
     return text + name;
 }
+
+wchar_t AcceleratorChar(std::wstring_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&')
+            continue;
+        if (caption[i + 1] != L'&')
+            return caption[i + 1];
+        ++i; // "&&": a plain "&"
+    }
+    return 0;
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 using TShortCut = std::uint16_t;
 
@@ -20,3 +21,7 @@ constexpr TShortCut ShortCut(std::uint8_t key, TShortCut modifiers) {
 // "Shift+Ctrl+Alt+" in that order, then the key's name; empty for no short-cut or a key
 // without a name.
 std::wstring ShortCutToText(TShortCut shortCut);
+
+// The accelerator of a caption: the character after a single "&" ("&&" stands for a plain "&"),
+// or 0 when there is none.
+wchar_t AcceleratorChar(std::wstring_view caption);

@@ -97,7 +97,7 @@ TEST(ButtonGlyph, DisabledShapeKeepsDarkOpaquePixels) {
     EXPECT_TRUE(ShapeToMonoRows(10, 3, shape).empty());
 }
 
-TEST(ButtonGlyph, ShortCutTexts) {
+TEST(ButtonGlyph, ShortCutTextsAndAccelerators) {
     const struct {
         TShortCut shortCut;
         const wchar_t* text;
@@ -112,6 +112,13 @@ TEST(ButtonGlyph, ShortCutTexts) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ShortCutToText(c.shortCut), c.text) << c.shortCut;
+
+    EXPECT_EQ(AcceleratorChar(L"&File"), L'F');
+    EXPECT_EQ(AcceleratorChar(L"Save &As..."), L'A');
+    EXPECT_EQ(AcceleratorChar(L"R&&D &Notes"), L'N') << "&& is a plain &";
+    EXPECT_EQ(AcceleratorChar(L"R&&D"), 0);
+    EXPECT_EQ(AcceleratorChar(L"trailing&"), 0);
+    EXPECT_EQ(AcceleratorChar(L"文件(&F)"), L'F');
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "framework/ImgList.h"
 #include "framework/StdCtrls.h"
 #include "tests/win/common/WinTest.h"
+#include "tests/win/framework/Surface.h"
 
 #include <commctrl.h>
 
@@ -21,18 +22,6 @@ template <class T> T* Make(TWinControl* parent, int left, int top, int width, in
     control->SetBounds(left, top, width, height);
     return control;
 }
-
-// A picture to paint into, read back pixel by pixel.
-struct Surface {
-    Surface(int width, int height, TColor fill = clWhite) {
-        bitmap.SetSize(width, height);
-        bitmap.Canvas()->Brush()->SetColor(fill);
-        bitmap.Canvas()->FillRect({0, 0, width, height});
-    }
-    HDC Dc() { return bitmap.Canvas()->Handle(); }
-    COLORREF At(int x, int y) { return GetPixel(Dc(), x, y); }
-    TBitmap bitmap;
-};
 
 COLORREF Sys(int index) {
     return GetSysColor(index);
