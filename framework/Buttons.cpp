@@ -128,7 +128,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& draw) {
     RECT r = draw.rcItem;
     const bool pressed = (draw.itemState & ODS_SELECTED) != 0;
     const bool focused = (draw.itemState & ODS_FOCUS) != 0;
-    if (Default() || focused) {
+    if (Active() || focused) {
         canvas.Brush()->SetColor(clBlack);
         canvas.FrameRect(r);
         InflateRect(&r, -1, -1);

@@ -839,11 +839,19 @@ void TWinControl::WndProc(TMessage& msg) {
     }
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-        // Keys the focused control does not want go up to its form.
-        if (Parent()) {
-            msg.Result = Parent()->Perform(msg.Msg, msg.WParam, msg.LParam);
-            return;
+        // A key no focused control wanted goes from the form down to every control until one
+        // takes it (a default or cancel button).
+        for (TControl* c : std::vector<TControl*>(controls_)) {
+            msg.Result = c->Perform(msg.Msg, msg.WParam, msg.LParam);
+            if (msg.Result)
+                return;
         }
+        msg.Result = 0;
+        return;
+    case CM_FOCUSCHANGED:
+        // Sent to the form by the control that gained or lost the focus; every control hears it.
+        for (TControl* c : std::vector<TControl*>(controls_))
+            c->Perform(msg.Msg, msg.WParam, msg.LParam);
         msg.Result = 0;
         return;
     case WM_SETFOCUS:

@@ -322,11 +322,12 @@ void TCustomForm::WndProc(TMessage& msg) {
             msg.Result = 1;
             return;
         }
-        msg.Result = 0;
+        TWinControl::WndProc(msg);
         return;
     case CM_FOCUSCHANGED:
         if (msg.WParam)
             activeControl_ = reinterpret_cast<TWinControl*>(msg.LParam);
+        TWinControl::WndProc(msg);
         return;
     case WM_ACTIVATE:
         TWinControl::WndProc(msg);
@@ -436,18 +437,21 @@ void TApplication::ProcessMessages() {
     }
 }
 
+// Tab, Enter and Escape that the focused window does not want go to its form as CM_DIALOGKEY:
+// Tab moves the focus, Enter presses the active (default) button, Escape the cancel button.
 bool TApplication::IsKeyMsg(MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB)
+    if (msg.message != WM_KEYDOWN ||
+        (msg.wParam != VK_TAB && msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE))
         return false;
-    if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
-        (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+    const LRESULT wants =
+        SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (wants & (msg.wParam == VK_TAB ? DLGC_WANTTAB | DLGC_WANTALLKEYS
+                                      : DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
         return false;
     // The focused window may be the inner part of a control (a combo box's edit).
-    for (HWND h = msg.hwnd; h; h = GetParent(h)) {
-        if (TWinControl* control = TWinControl::FromHandle(h))
-            return control->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
-    }
-    return false;
+    auto* form =
+        dynamic_cast<TCustomForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+    return form && form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
 }
 
 // A key pressed in a form's window that is the short-cut of one of the form's menu items.

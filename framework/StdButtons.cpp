@@ -50,8 +50,37 @@ void TButton::SetDefault(bool v) {
     if (v == default_)
         return;
     default_ = v;
+    SetActive(v);
+}
+
+void TButton::SetActive(bool v) {
+    if (v == active_)
+        return;
+    active_ = v;
     if (HandleAllocated())
         SendMessageW(Handle(), BM_SETSTYLE, ButtonType(), TRUE);
+}
+
+void TButton::WndProc(TMessage& msg) {
+    switch (msg.Msg) {
+    case CM_FOCUSCHANGED:
+        if (msg.WParam) {
+            auto* focused = reinterpret_cast<TWinControl*>(msg.LParam);
+            SetActive(focused == this || (default_ && !dynamic_cast<TButton*>(focused)));
+        }
+        break;
+    case CM_DIALOGKEY:
+        if (((msg.WParam == VK_RETURN && active_) || (msg.WParam == VK_ESCAPE && cancel_)) &&
+            CanFocus()) {
+            Click();
+            msg.Result = 1;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    TButtonControl::WndProc(msg);
 }
 
 void TButton::CreateParams(TCreateParams& params) {

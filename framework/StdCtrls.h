@@ -46,15 +46,21 @@ public:
     // The button that Escape presses in its form.
     bool Cancel() const { return cancel_; }
     void SetCancel(bool v) { cancel_ = v; }
+    // The button Enter presses now: the focused button, else the default one while no other
+    // button has the focus.
+    bool Active() const { return active_; }
+    void WndProc(TMessage& msg) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    // The button style of the window: a (default) push button here.
-    virtual UINT ButtonType() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+    // The button style of the window: a push button, drawn as the default while active.
+    virtual UINT ButtonType() const { return active_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
 private:
+    void SetActive(bool v);
     bool default_ = false;
     bool cancel_ = false;
+    bool active_ = false;
 };
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

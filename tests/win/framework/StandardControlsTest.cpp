@@ -206,6 +206,51 @@ TEST(StandardControls, StatusBarPanelsAndPickerModes) {
     EXPECT_EQ(static_cast<int>(picker->DateTime()), static_cast<int>(EncodeDate(2021, 3, 4)));
 }
 
+// Enter and Escape that the focused control does not want press the form's active and cancel
+// buttons; every button hears of focus changes and dialog keys through its WindowProc.
+TEST(StandardControls, EnterAndEscapePressTheActiveAndCancelButtons) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* edit = Make<TEdit>(&form, 8, 8, 100, 21);
+    auto* memo = Make<TMemo>(&form, 8, 40, 100, 60);
+    auto* ok = Make<TButton>(&form, 150, 8, 75, 25);
+    auto* cancel = Make<TButton>(&form, 150, 40, 75, 25);
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    std::vector<std::wstring> pressed;
+    ok->OnClick = [&](TObject*) { pressed.push_back(L"ok"); };
+    cancel->OnClick = [&](TObject*) { pressed.push_back(L"cancel"); };
+    std::vector<UINT> heard;
+    TWndMethod previous = ok->WindowProc;
+    ok->WindowProc = [&](TMessage& msg) {
+        if (msg.Msg == CM_FOCUSCHANGED || msg.Msg == CM_DIALOGKEY)
+            heard.push_back(msg.Msg);
+        previous(msg);
+    };
+    form.Show();
+    PumpMessages(30);
+    auto key = [&](TWinControl* focus, WPARAM vk) {
+        focus->SetFocus();
+        PostMessageW(focus->Handle(), WM_KEYDOWN, vk, 1);
+        PumpMessages(10);
+    };
+    key(edit, VK_RETURN);
+    key(edit, VK_ESCAPE);
+    key(memo, VK_RETURN); // a memo keeps Enter for a new line
+    EXPECT_EQ(pressed, (std::vector<std::wstring>{L"ok", L"cancel"}));
+    // A focused button is the active one: Enter presses it and it shows the default frame.
+    pressed.clear();
+    key(cancel, VK_RETURN);
+    EXPECT_EQ(pressed, std::vector<std::wstring>{L"cancel"});
+    EXPECT_EQ(GetWindowLongW(cancel->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetWindowLongW(ok->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    edit->SetFocus();
+    EXPECT_TRUE(ok->Active()) << "the default button again once no button has the focus";
+    EXPECT_NE(std::find(heard.begin(), heard.end(), CM_FOCUSCHANGED), heard.end());
+    EXPECT_NE(std::find(heard.begin(), heard.end(), CM_DIALOGKEY), heard.end());
+    ok->WindowProc = previous;
+}
+
 // A press on a graphic button keeps the mouse until the release: a release elsewhere clicks
 // nothing, a release over it clicks, and grouped speed buttons stay down one at a time.
 TEST(StandardControls, GraphicButtonsTakeTheMouseWhilePressed) {
