@@ -1,6 +1,7 @@
 #include "framework/Classes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cwctype>
 #include <map>
 
@@ -12,6 +13,17 @@ int TEnumInfo::Find(std::wstring_view name) const {
     return -1;
 }
 
+namespace {
+// Class and property names compare without regard to case, as callers write them either way
+// ("SimpleText", "simpletext").
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+} // namespace
+
 bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
     for (const TClassInfo* c = this; c; c = c->parent) {
         if (c == &ancestor)
@@ -22,7 +34,7 @@ bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
 
 bool TClassInfo::InheritsFrom(std::string_view ancestorName) const {
     for (const TClassInfo* c = this; c; c = c->parent) {
-        if (c->name == ancestorName)
+        if (SameName(c->name, ancestorName))
             return true;
     }
     return false;
@@ -31,7 +43,7 @@ bool TClassInfo::InheritsFrom(std::string_view ancestorName) const {
 const TPropInfo* TClassInfo::FindProp(std::string_view propName) const {
     for (const TClassInfo* c = this; c; c = c->parent) {
         for (const TPropInfo& p : c->props) {
-            if (p.name == propName)
+            if (SameName(p.name, propName))
                 return &p;
         }
     }
@@ -116,6 +128,137 @@ TObject* GetObjectProp(TObject* obj, std::string_view name) {
     TObject* owner = nullptr;
     const TPropInfo* p = FindPropInfo(obj, name, &owner);
     return p && p->getObj ? p->getObj(*owner) : nullptr;
+}
+
+namespace {
+
+bool SameText(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
+}
+
+int FindNameNoCase(const TEnumInfo& names, std::wstring_view name) {
+    for (size_t i = 0; i < names.names.size(); ++i) {
+        if (SameText(names.names[i], name))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// Decimal or 0x-prefixed hexadecimal integer text, with an optional sign; nothing else.
+bool ParseInteger(std::wstring_view text, int64_t& value) {
+    bool negative = !text.empty() && text.front() == L'-';
+    if (negative || (!text.empty() && text.front() == L'+'))
+        text.remove_prefix(1);
+    int base = 10;
+    if (text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty() || text.size() > 15)
+        return false;
+    int64_t v = 0;
+    for (wchar_t c : text) {
+        int digit = -1;
+        if (c >= L'0' && c <= L'9')
+            digit = c - L'0';
+        else if (base == 16 && c >= L'a' && c <= L'f')
+            digit = c - L'a' + 10;
+        else if (base == 16 && c >= L'A' && c <= L'F')
+            digit = c - L'A' + 10;
+        if (digit < 0 || digit >= base)
+            return false;
+        v = v * base + digit;
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
+std::wstring GetPropText(TObject* obj, std::string_view name) {
+    TObject* owner = nullptr;
+    const TPropInfo* p = FindPropInfo(obj, name, &owner);
+    if (!p)
+        return {};
+    switch (p->kind) {
+    case PropKind::Integer:
+        return std::to_wstring(p->getOrd(*owner));
+    case PropKind::Boolean:
+        return p->getOrd(*owner) ? L"True" : L"False";
+    case PropKind::Enum: {
+        int64_t v = p->getOrd(*owner);
+        if (v < 0 || v >= static_cast<int64_t>(p->enumInfo->names.size()))
+            return std::to_wstring(v);
+        return p->enumInfo->names[static_cast<size_t>(v)];
+    }
+    case PropKind::Set: {
+        auto bits = static_cast<uint64_t>(p->getOrd(*owner));
+        std::wstring text = L"[";
+        for (size_t i = 0; i < p->enumInfo->names.size() && i < 32; ++i) {
+            if (!(bits & (uint64_t{1} << i)))
+                continue;
+            if (text.size() > 1)
+                text += L",";
+            text += p->enumInfo->names[i];
+        }
+        return text + L"]";
+    }
+    case PropKind::String:
+    case PropKind::ComponentName:
+        return p->getStr(*owner);
+    case PropKind::Object:
+    case PropKind::Binary:
+    case PropKind::Collection:
+    case PropKind::Event:
+        return {};
+    }
+    return {};
+}
+
+bool SetPropText(TObject* obj, std::string_view name, const std::wstring& text) {
+    TObject* owner = nullptr;
+    const TPropInfo* p = FindPropInfo(obj, name, &owner);
+    if (!p)
+        return false;
+    switch (p->kind) {
+    case PropKind::Integer: {
+        int64_t v = 0;
+        if (!ParseInteger(text, v) && !IntegerFromIdent(text, v))
+            return false;
+        if (v < INT32_MIN || v > UINT32_MAX)
+            return false;
+        p->setOrd(*owner, static_cast<int32_t>(static_cast<uint32_t>(v)));
+        return true;
+    }
+    case PropKind::Boolean:
+        if (SameText(text, L"True"))
+            p->setOrd(*owner, 1);
+        else if (SameText(text, L"False"))
+            p->setOrd(*owner, 0);
+        else
+            return false;
+        return true;
+    case PropKind::Enum: {
+        int index = FindNameNoCase(*p->enumInfo, text);
+        if (index < 0)
+            return false;
+        p->setOrd(*owner, index);
+        return true;
+    }
+    case PropKind::String:
+    case PropKind::ComponentName:
+        p->setStr(*owner, text);
+        return true;
+    case PropKind::Set:
+    case PropKind::Object:
+    case PropKind::Binary:
+    case PropKind::Collection:
+    case PropKind::Event:
+        return false;
+    }
+    return false;
 }
 
 // TComponent

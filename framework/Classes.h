@@ -109,6 +109,13 @@ void SetOrdProp(TObject* obj, std::string_view name, int64_t value);
 std::wstring GetStrProp(TObject* obj, std::string_view name);
 void SetStrProp(TObject* obj, std::string_view name, const std::wstring& value);
 TObject* GetObjectProp(TObject* obj, std::string_view name);
+// Any property as text: integers in decimal, booleans "True"/"False", enumerations by element
+// name, sets as "[a,b]", strings as they are; empty when missing or not readable as text.
+std::wstring GetPropText(TObject* obj, std::string_view name);
+// Writes text into an integer, boolean, enumeration or string property. Names compare without
+// regard to case. False, and nothing written, when the property is missing or the text fits
+// no value of it.
+bool SetPropText(TObject* obj, std::string_view name, const std::wstring& text);
 
 // A component: owned components are freed with their owner.
 class TComponent : public TObject {
@@ -153,6 +160,43 @@ private:
     int tag_ = 0;
     bool loading_ = false;
     bool destroying_ = false;
+};
+
+// A published reference to another component of the same form, written by name in form files.
+// While the form is read the name waits (the target may come later in the file); Resolve looks
+// it up among the holder's own components, then among its owner's.
+template <class T> class TComponentLink {
+public:
+    T* Get() const { return target_; }
+    std::wstring Name() const { return target_ ? target_->Name() : pending_; }
+    void Set(T* target) {
+        target_ = target;
+        pending_.clear();
+    }
+    void SetName(TComponent& holder, const std::wstring& name) {
+        target_ = nullptr;
+        pending_ = name;
+        if (!holder.Loading())
+            Resolve(holder);
+    }
+    void Resolve(TComponent& holder) {
+        if (pending_.empty())
+            return;
+        TComponent* found = holder.FindComponent(pending_);
+        if (!found && holder.Owner())
+            found = holder.Owner()->FindComponent(pending_);
+        if (auto* target = dynamic_cast<T*>(found))
+            Set(target);
+    }
+    // Called from the holder's Notification: a target that goes is forgotten.
+    void Forget(TComponent* gone) {
+        if (target_ && static_cast<TComponent*>(target_) == gone)
+            target_ = nullptr;
+    }
+
+private:
+    T* target_ = nullptr;
+    std::wstring pending_;
 };
 
 // A list of texts that tells its holder about changes.

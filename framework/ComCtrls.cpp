@@ -1,5 +1,7 @@
 #include "framework/ComCtrls.h"
 
+#include "framework/Forms.h"
+
 #include <commctrl.h>
 
 // TTabSheet
@@ -53,10 +55,86 @@ void TTabSheet::TextChanged() {
         pc->PagesChanged();
 }
 
+// TCustomTabControl
+
+const TEnumInfo TabPositionNames{{L"tpTop", L"tpBottom", L"tpLeft", L"tpRight"}};
+const TEnumInfo TabStyleNames{{L"tsTabs", L"tsButtons", L"tsFlatButtons"}};
+
+const TClassInfo& TCustomTabControl::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomTabControl, TWinControl>(
+        "TCustomTabControl",
+        [](PropBuilder<TCustomTabControl>& b) {
+            b.Enum("TabPosition", TabPositionNames, &TCustomTabControl::TabPosition,
+                   &TCustomTabControl::SetTabPosition)
+                .Enum("Style", TabStyleNames, &TCustomTabControl::Style,
+                      &TCustomTabControl::SetStyle)
+                .Bool("MultiLine", &TCustomTabControl::MultiLine, &TCustomTabControl::SetMultiLine);
+        },
+        false);
+    return info;
+}
+
+TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
+    SetTabStop(true);
+}
+
+void TCustomTabControl::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.BaseClassName = WC_TABCONTROLW;
+    params.Style |= WS_CLIPCHILDREN;
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+    if (multiLine_)
+        params.Style |= TCS_MULTILINE;
+    switch (tabPosition_) {
+    case TTabPosition::tpTop:
+        break;
+    case TTabPosition::tpBottom:
+        params.Style |= TCS_BOTTOM;
+        break;
+    case TTabPosition::tpLeft: // side tabs need several rows
+        params.Style |= TCS_VERTICAL | TCS_MULTILINE;
+        break;
+    case TTabPosition::tpRight:
+        params.Style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
+        break;
+    }
+    switch (style_) {
+    case TTabStyle::tsTabs:
+        break;
+    case TTabStyle::tsButtons:
+        params.Style |= TCS_BUTTONS;
+        break;
+    case TTabStyle::tsFlatButtons:
+        params.Style |= TCS_BUTTONS | TCS_FLATBUTTONS;
+        break;
+    }
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition position) {
+    if (position == tabPosition_)
+        return;
+    tabPosition_ = position;
+    RecreateWnd();
+}
+
+void TCustomTabControl::SetStyle(TTabStyle style) {
+    if (style == style_)
+        return;
+    style_ = style;
+    RecreateWnd();
+}
+
+void TCustomTabControl::SetMultiLine(bool v) {
+    if (v == multiLine_)
+        return;
+    multiLine_ = v;
+    RecreateWnd();
+}
+
 // TPageControl
 
 const TClassInfo& TPageControl::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TPageControl, TWinControl>(
+    static const TClassInfo info = MakeClassInfo<TPageControl, TCustomTabControl>(
         "TPageControl",
         [](PropBuilder<TPageControl>& b) {
             b.ComponentRef("ActivePage", &TPageControl::ActivePageName,
@@ -68,8 +146,7 @@ const TClassInfo& TPageControl::StaticClassInfo() {
     return info;
 }
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
-    SetTabStop(true);
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {
     SetBounds(0, 0, 289, 193);
 }
 
@@ -111,6 +188,7 @@ void TPageControl::SetActivePageName(const std::wstring& name) {
 }
 
 void TPageControl::Loaded() {
+    TCustomTabControl::Loaded();
     if (!pendingActiveName_.empty() && Owner())
         SetActivePage(dynamic_cast<TTabSheet*>(Owner()->FindComponent(pendingActiveName_)));
     if (!activePage_)
@@ -158,13 +236,6 @@ void TPageControl::PagesChanged() {
     AlignControls();
 }
 
-void TPageControl::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    params.BaseClassName = WC_TABCONTROLW;
-    params.Style |= WS_CLIPCHILDREN;
-    params.ExStyle |= WS_EX_CONTROLPARENT;
-}
-
 void TPageControl::InitializeHandle() {
     PagesChanged();
 }
@@ -191,17 +262,25 @@ void TPageControl::WndProc(TMessage& msg) {
         msg.Result = 0;
         return;
     }
-    TWinControl::WndProc(msg);
+    TCustomTabControl::WndProc(msg);
 }
 
 // TStatusPanel, TStatusBar
+
+const TEnumInfo StatusPanelStyleNames{{L"psText", L"psOwnerDraw"}};
+const TEnumInfo StatusPanelBevelNames{{L"pbNone", L"pbLowered", L"pbRaised"}};
 
 const TClassInfo& TStatusPanel::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TStatusPanel, TCollectionItem>(
         "TStatusPanel",
         [](PropBuilder<TStatusPanel>& b) {
             b.Str("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
-                .Int("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth);
+                .Int("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
+                .Enum("Alignment", AlignmentNames, &TStatusPanel::Alignment,
+                      &TStatusPanel::SetAlignment)
+                .Enum("Bevel", StatusPanelBevelNames, &TStatusPanel::Bevel, &TStatusPanel::SetBevel)
+                .Enum("Style", StatusPanelStyleNames, &TStatusPanel::Style,
+                      &TStatusPanel::SetStyle);
         },
         false);
     return info;
@@ -221,18 +300,42 @@ void TStatusPanel::SetWidth(int width) {
     Changed();
 }
 
-const TClassInfo& TStatusBar::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TStatusBar, TWinControl>(
-        "TStatusBar",
-        [](PropBuilder<TStatusBar>& b) {
-            b.Collection("Panels", &TStatusBar::Panels)
-                .Bool("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel);
+void TStatusPanel::SetAlignment(TAlignment a) {
+    alignment_ = a;
+    Changed();
+}
+
+void TStatusPanel::SetBevel(TStatusPanelBevel bevel) {
+    bevel_ = bevel;
+    Changed();
+}
+
+void TStatusPanel::SetStyle(TStatusPanelStyle style) {
+    style_ = style;
+    Changed();
+}
+
+const TClassInfo& TCustomStatusBar::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomStatusBar, TWinControl>(
+        "TCustomStatusBar",
+        [](PropBuilder<TCustomStatusBar>& b) {
+            b.Collection("Panels", &TCustomStatusBar::Panels)
+                .Bool("SimplePanel", &TCustomStatusBar::SimplePanel,
+                      &TCustomStatusBar::SetSimplePanel)
+                .Str("SimpleText", &TCustomStatusBar::SimpleText, &TCustomStatusBar::SetSimpleText)
+                .Bool("SizeGrip", &TCustomStatusBar::SizeGrip, &TCustomStatusBar::SetSizeGrip);
         },
-        true);
+        false);
     return info;
 }
 
-TStatusBar::TStatusBar(TComponent* owner)
+const TClassInfo& TStatusBar::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TStatusBar, TCustomStatusBar>("TStatusBar", nullptr, true);
+    return info;
+}
+
+TCustomStatusBar::TCustomStatusBar(TComponent* owner)
     : TWinControl(owner),
       panels_([](TCollection* c) { return std::make_unique<TStatusPanel>(c); }) {
     panels_.OnChange = [this] { UpdatePanels(); };
@@ -240,29 +343,49 @@ TStatusBar::TStatusBar(TComponent* owner)
     SetAlign(TAlign::alBottom);
 }
 
-TStatusPanel* TStatusBar::Panel(int index) const {
+TStatusPanel* TCustomStatusBar::Panel(int index) const {
     if (index < 0 || index >= panels_.Count())
         return nullptr;
     return static_cast<TStatusPanel*>(panels_.Items(index));
 }
 
-void TStatusBar::CreateParams(TCreateParams& params) {
+void TCustomStatusBar::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = STATUSCLASSNAMEW;
     params.Style |= CCS_NOMOVEY;
+    if (sizeGrip_ && dynamic_cast<TCustomForm*>(Parent()))
+        params.Style |= SBARS_SIZEGRIP;
 }
 
-void TStatusBar::InitializeHandle() {
+void TCustomStatusBar::InitializeHandle() {
     UpdatePanels();
 }
 
-void TStatusBar::UpdatePanels() {
+void TCustomStatusBar::SetSimplePanel(bool v) {
+    simplePanel_ = v;
+    UpdatePanels();
+}
+
+void TCustomStatusBar::SetSimpleText(const std::wstring& text) {
+    simpleText_ = text;
+    UpdatePanels();
+}
+
+void TCustomStatusBar::SetSizeGrip(bool v) {
+    if (v == sizeGrip_)
+        return;
+    sizeGrip_ = v;
+    RecreateWnd();
+}
+
+void TCustomStatusBar::UpdatePanels() {
     if (!HandleAllocated())
         return;
     HWND h = Handle();
     int count = panels_.Count();
-    if (count == 0) {
+    if (simplePanel_ || count == 0) {
         SendMessageW(h, SB_SIMPLE, TRUE, 0);
+        SendMessageW(h, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(simpleText_.c_str()));
         return;
     }
     SendMessageW(h, SB_SIMPLE, FALSE, 0);
@@ -274,11 +397,46 @@ void TStatusBar::UpdatePanels() {
         edges[static_cast<size_t>(i)] = i == count - 1 ? -1 : right;
     }
     SendMessageW(h, SB_SETPARTS, count, reinterpret_cast<LPARAM>(edges.data()));
-    for (int i = 0; i < count; ++i)
-        SendMessageW(h, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Panel(i)->Text().c_str()));
+    for (int i = 0; i < count; ++i) {
+        const TStatusPanel* panel = Panel(i);
+        WPARAM part = static_cast<WPARAM>(i);
+        if (panel->Bevel() == TStatusPanelBevel::pbNone)
+            part |= SBT_NOBORDERS;
+        else if (panel->Bevel() == TStatusPanelBevel::pbRaised)
+            part |= SBT_POPOUT;
+        if (panel->Style() == TStatusPanelStyle::psOwnerDraw) {
+            // The bar asks its parent to draw the panel: WM_DRAWITEM comes back as CN_DRAWITEM.
+            SendMessageW(h, SB_SETTEXTW, part | SBT_OWNERDRAW, reinterpret_cast<LPARAM>(panel));
+            continue;
+        }
+        // The bar centres text after one tab and right-aligns it after two.
+        std::wstring text = panel->Text();
+        if (panel->Alignment() == TAlignment::taCenter)
+            text = L"\t" + text;
+        else if (panel->Alignment() == TAlignment::taRightJustify)
+            text = L"\t\t" + text;
+        SendMessageW(h, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+    }
 }
 
-void TStatusBar::WndProc(TMessage& msg) {
+void TCustomStatusBar::WndProc(TMessage& msg) {
+    if (msg.Msg == CN_DRAWITEM) {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
+        TStatusPanel* panel = Panel(static_cast<int>(draw->itemID));
+        if (panel && OnDrawPanel) {
+            canvas_.SetHandle(draw->hDC);
+            canvas_.Font()->Assign(*Font());
+            try {
+                OnDrawPanel(this, panel, draw->rcItem);
+            } catch (...) {
+                canvas_.SetHandle(nullptr);
+                throw;
+            }
+            canvas_.SetHandle(nullptr);
+        }
+        msg.Result = TRUE;
+        return;
+    }
     TWinControl::WndProc(msg);
     // The bar chooses its height from its font; the new size reaches us through
     // WM_WINDOWPOSCHANGED and the parent lays its children out again.
@@ -288,9 +446,21 @@ void TStatusBar::WndProc(TMessage& msg) {
 
 // TDateTimePicker
 
+const TEnumInfo DateTimeKindNames{{L"dtkDate", L"dtkTime"}};
+const TEnumInfo DateModeNames{{L"dmComboBox", L"dmUpDown"}};
+const TEnumInfo DateFormatNames{{L"dfShort", L"dfLong"}};
+
 const TClassInfo& TDateTimePicker::StaticClassInfo() {
-    static const TClassInfo info =
-        MakeClassInfo<TDateTimePicker, TWinControl>("TDateTimePicker", nullptr, true);
+    static const TClassInfo info = MakeClassInfo<TDateTimePicker, TWinControl>(
+        "TDateTimePicker",
+        [](PropBuilder<TDateTimePicker>& b) {
+            b.Enum("Kind", DateTimeKindNames, &TDateTimePicker::Kind, &TDateTimePicker::SetKind)
+                .Enum("DateMode", DateModeNames, &TDateTimePicker::DateMode,
+                      &TDateTimePicker::SetDateMode)
+                .Enum("DateFormat", DateFormatNames, &TDateTimePicker::DateFormat,
+                      &TDateTimePicker::SetDateFormat);
+        },
+        true);
     return info;
 }
 
@@ -303,7 +473,37 @@ TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner), value_
 void TDateTimePicker::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = DATETIMEPICK_CLASSW;
-    params.Style |= DTS_SHORTDATEFORMAT;
+    if (kind_ == TDateTimeKind::dtkTime) {
+        params.Style |= DTS_TIMEFORMAT;
+        return;
+    }
+    params.Style |= dateFormat_ == TDTDateFormat::dfLong ? DTS_LONGDATEFORMAT : DTS_SHORTDATEFORMAT;
+    if (dateMode_ == TDTDateMode::dmUpDown)
+        params.Style |= DTS_UPDOWN;
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind kind) {
+    if (kind == kind_)
+        return;
+    value_ = DateTime();
+    kind_ = kind;
+    RecreateWnd();
+}
+
+void TDateTimePicker::SetDateMode(TDTDateMode mode) {
+    if (mode == dateMode_)
+        return;
+    value_ = DateTime();
+    dateMode_ = mode;
+    RecreateWnd();
+}
+
+void TDateTimePicker::SetDateFormat(TDTDateFormat format) {
+    if (format == dateFormat_)
+        return;
+    value_ = DateTime();
+    dateFormat_ = format;
+    RecreateWnd();
 }
 
 namespace {

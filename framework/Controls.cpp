@@ -1,10 +1,16 @@
 #include "framework/Controls.h"
 
+#include "framework/Menus.h"
+
 #include <algorithm>
 #include <map>
 #include <stdexcept>
 
 const TEnumInfo AlignNames{{L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight", L"alClient"}};
+const TEnumInfo AlignmentNames{{L"taLeftJustify", L"taRightJustify", L"taCenter"}};
+const TEnumInfo BorderStyleNames{{L"bsNone", L"bsSingle"}};
+const TEnumInfo BiDiModeNames{
+    {L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly"}};
 
 namespace {
 
@@ -85,6 +91,8 @@ const TClassInfo& TControl::StaticClassInfo() {
                 .Bool("ParentBackground", &TControl::ParentBackground,
                       &TControl::SetParentBackground)
                 .Enum("Align", AlignNames, &TControl::Align, &TControl::SetAlign)
+                .Enum("BiDiMode", BiDiModeNames, &TControl::BiDiMode, &TControl::SetBiDiMode)
+                .ComponentRef("PopupMenu", &TControl::PopupMenuName, &TControl::SetPopupMenuName)
                 .NotifyEvent("OnClick", &TControl::OnClick);
         },
         false);
@@ -218,6 +226,32 @@ void TControl::SetAlign(TAlign align) {
     RequestAlign();
 }
 
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    if (mode == biDiMode_)
+        return;
+    biDiMode_ = mode;
+    BiDiModeChanged();
+}
+
+std::wstring TControl::PopupMenuName() const {
+    return popupMenu_.Name();
+}
+
+void TControl::SetPopupMenuName(const std::wstring& name) {
+    popupMenu_.SetName(*this, name);
+}
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    popupMenu_.Resolve(*this);
+}
+
+void TControl::Notification(TComponent* component, bool removing) {
+    TComponent::Notification(component, removing);
+    if (removing)
+        popupMenu_.Forget(component);
+}
+
 void TControl::RequestAlign() {
     if (parent_ && !Loading())
         parent_->AlignControls();
@@ -291,14 +325,22 @@ const TClassInfo& TGraphicControl::StaticClassInfo() {
 void TGraphicControl::WndProc(TMessage& msg) {
     switch (msg.Msg) {
     case WM_PAINT: {
-        TCanvas canvas(reinterpret_cast<HDC>(msg.WParam));
-        canvas.Font()->Assign(*Font());
-        Paint(canvas);
+        canvas_.SetHandle(reinterpret_cast<HDC>(msg.WParam));
+        canvas_.Font()->Assign(*Font());
+        canvas_.Brush()->SetColor(Color());
+        try {
+            Paint(canvas_);
+        } catch (...) {
+            canvas_.SetHandle(nullptr);
+            throw;
+        }
+        canvas_.SetHandle(nullptr);
         return;
     }
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-        MouseDown(msg.Msg == WM_LBUTTONDOWN ? TMouseButton::mbLeft : TMouseButton::mbRight,
+        MouseDown(msg.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight : TMouseButton::mbLeft,
                   ShiftState(msg.WParam), static_cast<short>(LOWORD(msg.LParam)),
                   static_cast<short>(HIWORD(msg.LParam)));
         return;
@@ -391,6 +433,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
         params.Style |= WS_DISABLED;
     if (tabStop_)
         params.Style |= WS_TABSTOP;
+    if (UseRightToLeftReading())
+        params.ExStyle |= WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
     params.X = Left();
     params.Y = Top();
     params.Width = Width();
@@ -439,8 +483,17 @@ void TWinControl::RecreateWnd() {
     if (!handle_)
         return;
     Perform(CM_RECREATEWND);
+    text_ = GetText(); // what the user typed outlives the window
     DestroyWnd();
     HandleNeeded();
+}
+
+HWND TWinControl::DetachHandle() {
+    HWND h = handle_;
+    if (h)
+        RemovePropW(h, kControlProp);
+    handle_ = nullptr;
+    return h;
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -466,6 +519,8 @@ void TWinControl::RemoveControl(TControl* control) {
     control->parent_ = nullptr;
     if (mouseControl_ == control)
         mouseControl_ = nullptr;
+    if (captureControl_ == control)
+        captureControl_ = nullptr;
 }
 
 std::vector<TWinControl*> TWinControl::TabList() const {
@@ -634,6 +689,7 @@ void TWinControl::AlignControls() {
     for (TAlign a :
          {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient})
         place(a);
+    alignedClient_ = area;
     aligning_ = false;
 }
 
@@ -684,11 +740,15 @@ bool TWinControl::ReflectNotification(TMessage& msg) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
+    case WM_HSCROLL: // from scroll bar, track bar and up-down controls; 0 for the own bars
+    case WM_VSCROLL:
         child = reinterpret_cast<HWND>(msg.LParam);
         break;
     default:
         return false;
     }
+    if (!child)
+        return false;
     TWinControl* control = FromHandle(child);
     if (!control || control == this)
         return false;
@@ -698,6 +758,18 @@ bool TWinControl::ReflectNotification(TMessage& msg) {
 
 bool TWinControl::ForwardMouseToGraphic(TMessage& msg) {
     POINT pt{static_cast<short>(LOWORD(msg.LParam)), static_cast<short>(HIWORD(msg.LParam))};
+    if (TControl* held = captureControl_) {
+        // Pressed on a graphic child: moves and the release go to it, wherever the mouse is.
+        if (msg.Msg == WM_LBUTTONUP) {
+            captureControl_ = nullptr;
+            if (GetCapture() == handle_)
+                ReleaseCapture();
+        }
+        held->Perform(msg.Msg, msg.WParam, MAKELPARAM(pt.x - held->Left(), pt.y - held->Top()));
+        return msg.Msg != WM_MOUSEMOVE;
+    }
+    if (msg.Msg == WM_LBUTTONUP) // pressed elsewhere: no graphic child is clicked
+        return false;
     TControl* hit = nullptr;
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
@@ -716,6 +788,10 @@ bool TWinControl::ForwardMouseToGraphic(TMessage& msg) {
     }
     if (!hit || !hit->Enabled())
         return false;
+    if (msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) {
+        captureControl_ = hit;
+        SetCapture(handle_);
+    }
     hit->Perform(msg.Msg, msg.WParam, MAKELPARAM(pt.x - hit->Left(), pt.y - hit->Top()));
     return msg.Msg != WM_MOUSEMOVE;
 }
@@ -763,11 +839,19 @@ void TWinControl::WndProc(TMessage& msg) {
     }
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-        // Keys the focused control does not want go up to its form.
-        if (Parent()) {
-            msg.Result = Parent()->Perform(msg.Msg, msg.WParam, msg.LParam);
-            return;
+        // A key no focused control wanted goes from the form down to every control until one
+        // takes it (a default or cancel button).
+        for (TControl* c : std::vector<TControl*>(controls_)) {
+            msg.Result = c->Perform(msg.Msg, msg.WParam, msg.LParam);
+            if (msg.Result)
+                return;
         }
+        msg.Result = 0;
+        return;
+    case CM_FOCUSCHANGED:
+        // Sent to the form by the control that gained or lost the focus; every control hears it.
+        for (TControl* c : std::vector<TControl*>(controls_))
+            c->Perform(msg.Msg, msg.WParam, msg.LParam);
         msg.Result = 0;
         return;
     case WM_SETFOCUS:
@@ -797,13 +881,22 @@ void TWinControl::WndProc(TMessage& msg) {
         }
         Perform(CM_MOUSELEAVE);
         break;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse: the press on a graphic child ends without a release.
+        if (captureControl_ && reinterpret_cast<HWND>(msg.LParam) != handle_) {
+            TControl* held = captureControl_;
+            captureControl_ = nullptr;
+            held->Perform(CM_CANCELMODE);
+        }
+        break;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_LBUTTONUP:
         if (ForwardMouseToGraphic(msg))
             return;
         if (msg.Msg != WM_LBUTTONUP)
-            MouseDown(msg.Msg == WM_LBUTTONDOWN ? TMouseButton::mbLeft : TMouseButton::mbRight,
+            MouseDown(msg.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight : TMouseButton::mbLeft,
                       ShiftState(msg.WParam), static_cast<short>(LOWORD(msg.LParam)),
                       static_cast<short>(HIWORD(msg.LParam)));
         break;
@@ -811,6 +904,20 @@ void TWinControl::WndProc(TMessage& msg) {
         DefaultHandler(msg);
         AlignControls();
         return;
+    case WM_CONTEXTMENU:
+        if (TPopupMenu* menu = PopupMenu()) {
+            POINT pt{static_cast<short>(LOWORD(msg.LParam)),
+                     static_cast<short>(HIWORD(msg.LParam))};
+            if (msg.LParam == -1) { // from the keyboard: below the control's corner
+                pt = {0, 0};
+                ClientToScreen(handle_, &pt);
+            }
+            menu->SetPopupComponent(this);
+            menu->Popup(pt.x, pt.y);
+            msg.Result = 0;
+            return;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(msg);
         if (handle_)
@@ -867,4 +974,25 @@ void TWinControl::ColorChanged() {
     for (TControl* c : controls_)
         c->Perform(CM_PARENTCOLORCHANGED);
     TControl::ColorChanged();
+}
+
+// TCustomControl
+
+const TClassInfo& TCustomControl::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TCustomControl, TWinControl>("TCustomControl", nullptr, false);
+    return info;
+}
+
+void TCustomControl::PaintWindow(HDC dc) {
+    canvas_.SetHandle(dc);
+    canvas_.Font()->Assign(*Font());
+    canvas_.Brush()->SetColor(Color());
+    try {
+        Paint();
+    } catch (...) {
+        canvas_.SetHandle(nullptr);
+        throw;
+    }
+    canvas_.SetHandle(nullptr);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 class TWinControl;
+class TPopupMenu;
 
 using TWndMethod = std::function<void(TMessage&)>;
 using TNotifyEvent = std::function<void(TObject*)>;
@@ -18,6 +19,21 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 extern const TEnumInfo AlignNames;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Where text sits in a control.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+extern const TEnumInfo AlignmentNames;
+// A single line border or none, for edits, lists and panels.
+enum class TBorderStyle { bsNone, bsSingle };
+extern const TEnumInfo BorderStyleNames;
+// Reading order; the right-to-left forms put text and scroll bars on the other side.
+enum class TBiDiMode {
+    bdLeftToRight,
+    bdRightToLeft,
+    bdRightToLeftNoAlign,
+    bdRightToLeftReadingOnly
+};
+extern const TEnumInfo BiDiModeNames;
 
 class TControl : public TComponent {
     DEVTOOL_CLASS(TControl)
@@ -65,6 +81,16 @@ public:
     void SetParentBackground(bool v);
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool UseRightToLeftReading() const { return biDiMode_ != TBiDiMode::bdLeftToRight; }
+    // The menu a right click on the control opens.
+    TPopupMenu* PopupMenu() const { return popupMenu_.Get(); }
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_.Set(menu); }
+    std::wstring PopupMenuName() const;
+    void SetPopupMenuName(const std::wstring& name);
+    void Loaded() override;
+    void Notification(TComponent* component, bool removing) override;
 
     // Every message of the control passes through WindowProc. A caller may put its own method
     // in front, keep the previous one and call it.
@@ -88,6 +114,7 @@ protected:
     virtual void VisibleChanged();
     virtual void EnabledChanged() { Invalidate(); }
     virtual void TextChanged() { Invalidate(); }
+    virtual void BiDiModeChanged() { Invalidate(); }
     void RequestAlign();
 
 private:
@@ -102,7 +129,9 @@ private:
     bool mouseInControl_ = false;
     TColor color_ = clBtnFace;
     TAlign align_ = TAlign::alNone;
+    TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
     TFont font_;
+    TComponentLink<TPopupMenu> popupMenu_;
 };
 
 // A control without a window of its own: its parent paints it into its own device context
@@ -111,10 +140,16 @@ class TGraphicControl : public TControl {
     DEVTOOL_CLASS(TGraphicControl)
 public:
     using TControl::TControl;
+    // Bound to the parent's device context while WM_PAINT runs; a caller in front of WindowProc
+    // may bind it to the DC in wParam to paint the control itself.
+    TCanvas* Canvas() { return &canvas_; }
     void WndProc(TMessage& msg) override;
 
 protected:
     virtual void Paint(TCanvas& canvas) = 0;
+
+private:
+    TCanvas canvas_;
 };
 
 struct TCreateParams {
@@ -158,6 +193,8 @@ public:
     void SetText(const std::wstring& text) override;
     void SetBounds(int left, int top, int width, int height) override;
     RECT ClientRect() const override;
+    // The client area less what aligned children take: where an MDI client window goes.
+    RECT AlignedClientRect() const { return alignedClient_; }
 
     bool Focused() const;
     virtual bool CanFocus() const;
@@ -193,6 +230,10 @@ protected:
     void VisibleChanged() override;
     void EnabledChanged() override;
     void ColorChanged() override;
+    void BiDiModeChanged() override { RecreateWnd(); }
+    // Lets go of the window without destroying it: its messages go to its class's procedure
+    // from now on. Answers the window.
+    HWND DetachHandle();
     // The brush of this control's colour, for WM_CTLCOLOR* and background erasing.
     HBRUSH ColorBrush();
     bool HasOwnWindowClass() const;
@@ -210,7 +251,26 @@ private:
     bool tabStop_ = false;
     bool aligning_ = false;
     TControl* mouseControl_ = nullptr;
+    // The graphic child a left button press went to: it gets the mouse until the release.
+    TControl* captureControl_ = nullptr;
+    RECT alignedClient_{};
     TBrush brush_;
+};
+
+// A windowed control with a window class of its own that paints itself on its canvas.
+class TCustomControl : public TWinControl {
+    DEVTOOL_CLASS(TCustomControl)
+public:
+    using TWinControl::TWinControl;
+    // The canvas is bound to a device context only while Paint runs.
+    TCanvas* Canvas() { return &canvas_; }
+
+protected:
+    void PaintWindow(HDC dc) override;
+    virtual void Paint() {}
+
+private:
+    TCanvas canvas_;
 };
 
 // Registers the framework classes that form files create by name.

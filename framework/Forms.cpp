@@ -1,6 +1,7 @@
 #include "framework/Forms.h"
 
 #include "framework/FormReader.h"
+#include "framework/Menus.h"
 
 #include <commctrl.h>
 
@@ -47,6 +48,7 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
                 .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll)
                 .Enum("FormStyle", FormStyleNames, &TCustomForm::FormStyle,
                       &TCustomForm::SetFormStyle)
+                .ComponentRef("Menu", &TCustomForm::MenuName, &TCustomForm::SetMenuName)
                 .NotifyEvent("OnCreate", &TCustomForm::OnCreate)
                 .NotifyEvent("OnShow", &TCustomForm::OnShow)
                 .NotifyEvent("OnDestroy", &TCustomForm::OnDestroy);
@@ -88,6 +90,78 @@ TCustomForm::~TCustomForm() {
     if (Application)
         Application->FormDestroyed(this);
     std::erase(LiveForms(), this);
+    // The menu may outlive the form (or go after it among the form's components).
+    DetachMenuBar();
+    if (menu_)
+        menu_->SetForm(nullptr);
+    menu_ = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_)
+        return;
+    // A menu bar belongs to one window at a time.
+    if (menu && menu->Form())
+        menu->Form()->SetMenu(nullptr);
+    if (menu_) {
+        DetachMenuBar();
+        menu_->SetForm(nullptr);
+    }
+    menu_ = menu;
+    pendingMenuName_.clear();
+    if (menu_)
+        menu_->SetForm(this);
+    Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(menu_));
+}
+
+std::wstring TCustomForm::MenuName() const {
+    return menu_ ? menu_->Name() : pendingMenuName_;
+}
+
+// While the form file is read the menu may not exist yet: the name waits for Loaded.
+void TCustomForm::SetMenuName(const std::wstring& name) {
+    if (Loading()) {
+        pendingMenuName_ = name;
+        return;
+    }
+    SetMenu(dynamic_cast<TMainMenu*>(FindComponent(name)));
+}
+
+void TCustomForm::Loaded() {
+    TWinControl::Loaded();
+    if (!pendingMenuName_.empty())
+        SetMenu(dynamic_cast<TMainMenu*>(FindComponent(pendingMenuName_)));
+}
+
+void TCustomForm::Notification(TComponent* component, bool removing) {
+    TWinControl::Notification(component, removing);
+    if (removing && component == menu_)
+        SetMenu(nullptr);
+}
+
+void TCustomForm::DetachMenuBar() {
+    if (menu_ && HandleAllocated() && GetMenu(Handle()) == menu_->Handle())
+        ::SetMenu(Handle(), nullptr);
+}
+
+bool TCustomForm::IsShortCut(WPARAM key) {
+    TShortCut modifiers = 0;
+    if (GetKeyState(VK_SHIFT) & 0x8000)
+        modifiers |= scShift;
+    if (GetKeyState(VK_CONTROL) & 0x8000)
+        modifiers |= scCtrl;
+    if (GetKeyState(VK_MENU) & 0x8000)
+        modifiers |= scAlt;
+    const TShortCut shortCut = ::ShortCut(static_cast<uint8_t>(key), modifiers);
+    TMenuItem* item = menu_ ? menu_->FindShortCut(shortCut) : nullptr;
+    for (int i = 0; !item && i < ComponentCount(); ++i) {
+        if (auto* popup = dynamic_cast<TPopupMenu*>(Components(i)))
+            item = popup->FindShortCut(shortCut);
+    }
+    if (!item)
+        return false;
+    item->Click();
+    return true;
 }
 
 void TCustomForm::LoadFromFormText(std::string_view utf8) {
@@ -203,6 +277,8 @@ void TCustomForm::InitializeHandle() {
             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, r.right,
             r.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), &client);
     }
+    if (menu_)
+        ::SetMenu(Handle(), menu_->Handle());
     if (HICON icon = Icon()) {
         SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -246,11 +322,12 @@ void TCustomForm::WndProc(TMessage& msg) {
             msg.Result = 1;
             return;
         }
-        msg.Result = 0;
+        TWinControl::WndProc(msg);
         return;
     case CM_FOCUSCHANGED:
         if (msg.WParam)
             activeControl_ = reinterpret_cast<TWinControl*>(msg.LParam);
+        TWinControl::WndProc(msg);
         return;
     case WM_ACTIVATE:
         TWinControl::WndProc(msg);
@@ -261,7 +338,26 @@ void TCustomForm::WndProc(TMessage& msg) {
         Close();
         msg.Result = 0;
         return;
+    case CM_MENUCHANGED:
+        // The bar goes (back) on the window and is drawn again. Whoever paints the bar in its
+        // place takes it off after this default handling.
+        if (menu_ && HandleAllocated()) {
+            if (GetMenu(Handle()) != menu_->Handle())
+                ::SetMenu(Handle(), menu_->Handle());
+            else
+                DrawMenuBar(Handle());
+        }
+        msg.Result = 0;
+        return;
+    case WM_COMMAND:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_MENUCHAR:
+        if (!DispatchMenuMessage(msg))
+            TWinControl::WndProc(msg);
+        return;
     case WM_DESTROY:
+        DetachMenuBar();
         TWinControl::WndProc(msg);
         if (Application && Application->MainForm() == this)
             PostQuitMessage(0);
@@ -341,23 +437,35 @@ void TApplication::ProcessMessages() {
     }
 }
 
+// Tab, Enter and Escape that the focused window does not want go to its form as CM_DIALOGKEY:
+// Tab moves the focus, Enter presses the active (default) button, Escape the cancel button.
 bool TApplication::IsKeyMsg(MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB)
+    if (msg.message != WM_KEYDOWN ||
+        (msg.wParam != VK_TAB && msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE))
         return false;
-    if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
-        (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+    const LRESULT wants =
+        SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (wants & (msg.wParam == VK_TAB ? DLGC_WANTTAB | DLGC_WANTALLKEYS
+                                      : DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
         return false;
     // The focused window may be the inner part of a control (a combo box's edit).
-    for (HWND h = msg.hwnd; h; h = GetParent(h)) {
-        if (TWinControl* control = TWinControl::FromHandle(h))
-            return control->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
-    }
-    return false;
+    auto* form =
+        dynamic_cast<TCustomForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+    return form && form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+}
+
+// A key pressed in a form's window that is the short-cut of one of the form's menu items.
+bool TApplication::IsShortCut(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    auto* form =
+        dynamic_cast<TCustomForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+    return form && form->IsShortCut(msg.wParam);
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {
     try {
-        if (IsKeyMsg(msg))
+        if (IsShortCut(msg) || IsKeyMsg(msg))
             return true;
     } catch (...) {
         HandleCurrentException();

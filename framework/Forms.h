@@ -12,6 +12,8 @@
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 extern const TEnumInfo FormStyleNames;
 
+class TMainMenu;
+
 class TCustomForm : public TWinControl {
     DEVTOOL_CLASS(TCustomForm)
 public:
@@ -42,6 +44,17 @@ public:
     HWND ClientHandle() const { return clientHandle_; }
     // The MDI frame an MDI child lives in: the first MDI frame form.
     static TCustomForm* MDIFrameForm();
+    // The menu bar. The form tells the menu it is the menu's form; the menu tells the form of
+    // every change with CM_MENUCHANGED (lParam: the menu) through the form's WindowProc.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    std::wstring MenuName() const;
+    void SetMenuName(const std::wstring& name);
+    void Loaded() override;
+    void Notification(TComponent* component, bool removing) override;
+    // Clicks the enabled, visible item of the form's menus (the bar, then the pop-up menus the
+    // form owns) whose short-cut is this key with the modifier keys held now. True when one was.
+    bool IsShortCut(WPARAM key);
 
     // The component of the form with this name and class; throws when there is none.
     template <class T> T* Control(std::wstring_view name) const {
@@ -69,7 +82,13 @@ protected:
     void LoadFromResource(const wchar_t* resourceName);
 
 private:
+    // Takes the menu bar off the window (before the window is destroyed, which would destroy
+    // the menu's HMENU with it).
+    void DetachMenuBar();
+
     TWinControl* activeControl_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    std::wstring pendingMenuName_;
     HICON icon_ = nullptr;
     bool autoScroll_ = false;
     TFormStyle formStyle_ = TFormStyle::fsNormal;
@@ -133,6 +152,7 @@ public:
 
 private:
     bool ProcessMessage(MSG& msg);
+    bool IsShortCut(MSG& msg);
     bool IsKeyMsg(MSG& msg);
 
     TCustomForm* mainForm_ = nullptr;

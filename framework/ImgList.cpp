@@ -1,5 +1,9 @@
 #include "framework/ImgList.h"
 
+#include "framework/Bitmap.h"
+#include "framework/DisabledImage.h"
+#include "framework/GlyphDraw.h"
+
 #include <vector>
 
 const TClassInfo& TCustomImageList::StaticClassInfo() {
@@ -80,19 +84,23 @@ void TCustomImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const
         ImageList_Draw(handle_, index, dc, x, y, ILD_TRANSPARENT);
         return;
     }
-    // Greyed: the image's shape in the shadow colour, offset by the highlight colour.
-    IMAGELISTDRAWPARAMS params{};
-    params.cbSize = sizeof(params);
-    params.himl = handle_;
-    params.i = index;
-    params.hdcDst = dc;
-    params.x = x;
-    params.y = y;
-    params.rgbBk = CLR_NONE;
-    params.rgbFg = CLR_DEFAULT;
-    params.fStyle = ILD_TRANSPARENT;
-    params.fState = ILS_SATURATE;
-    if (!ImageList_DrawIndirect(&params))
-        ImageList_DrawEx(handle_, index, dc, x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNSHADOW),
-                         ILD_BLEND50);
+    // The image on white and its mask, read back as pixels, give the greyed shape.
+    TBitmap image;
+    TBitmap mask;
+    image.SetSize(width_, height_);
+    mask.SetSize(width_, height_);
+    if (image.Empty() || mask.Empty())
+        return;
+    TCanvas* canvas = image.Canvas();
+    canvas->Brush()->SetColor(clWhite);
+    canvas->FillRect({0, 0, width_, height_});
+    ImageList_Draw(handle_, index, canvas->Handle(), 0, 0, ILD_NORMAL);
+    ImageList_Draw(handle_, index, mask.Canvas()->Handle(), 0, 0, ILD_MASK);
+    const std::vector<std::uint32_t> pixels = image.Pixels();
+    const std::vector<std::uint32_t> maskPixels = mask.Pixels();
+    std::vector<std::uint8_t> transparent(maskPixels.size());
+    for (size_t i = 0; i < maskPixels.size(); ++i)
+        transparent[i] = maskPixels[i] != 0; // white in the mask: not part of the image
+    DrawDisabledShape(dc, x, y, width_, height_,
+                      DisabledShape(width_, height_, pixels, transparent));
 }

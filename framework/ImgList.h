@@ -27,7 +27,8 @@ public:
     int AddMasked(HBITMAP bitmap, COLORREF maskColor);
     void Clear();
 
-    // Draws image `index` with its top-left corner at (x, y); a disabled image is drawn greyed.
+    // Draws image `index` with its top-left corner at (x, y); a disabled image is drawn greyed:
+    // its dark opaque pixels embossed in the button highlight and shadow colours.
     void Draw(HDC dc, int x, int y, int index, bool enabled = true) const;
 
     // Wraps the system image list (ImageList_Create on first use).

@@ -25,6 +25,8 @@ constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 27;
+// A press on a control ended without its release (the mouse was taken away).
+constexpr UINT CM_CANCELMODE = CM_BASE + 4;
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
@@ -44,3 +46,5 @@ constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;

@@ -45,86 +45,57 @@ void TControlItems::Fill() {
         SendMessageW(h, addMsg_, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-// TButtonControl, TButton
+// TCustomEdit, TEdit
 
-const TClassInfo& TButtonControl::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TButtonControl, TWinControl>(
-        "TButtonControl",
-        [](PropBuilder<TButtonControl>& b) {
-            b.Str("Caption", &TButtonControl::Caption, &TButtonControl::SetCaption);
+const TClassInfo& TCustomEdit::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomEdit, TWinControl>(
+        "TCustomEdit",
+        [](PropBuilder<TCustomEdit>& b) {
+            b.Str("Text", &TCustomEdit::Text, &TCustomEdit::SetText)
+                .Int("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength)
+                .Str("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar)
+                .Bool("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
+                .Enum("BorderStyle", BorderStyleNames, &TCustomEdit::BorderStyle,
+                      &TCustomEdit::SetBorderStyle)
+                .NotifyEvent("OnChange", &TCustomEdit::OnChange);
         },
         false);
     return info;
 }
 
-TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
-    SetTabStop(true);
-}
-
-void TButtonControl::WndProc(TMessage& msg) {
-    if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == BN_CLICKED) {
-        Click();
-        return;
-    }
-    TWinControl::WndProc(msg);
-}
-
-const TClassInfo& TButton::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TButton, TButtonControl>("TButton", nullptr, true);
-    return info;
-}
-
-TButton::TButton(TComponent* owner) : TButtonControl(owner) {
-    SetBounds(0, 0, 75, 25);
-}
-
-void TButton::CreateParams(TCreateParams& params) {
-    TButtonControl::CreateParams(params);
-    params.BaseClassName = L"BUTTON";
-    params.Style |= BS_PUSHBUTTON;
-}
-
-// TEdit
-
 const TClassInfo& TEdit::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TEdit, TWinControl>(
-        "TEdit",
-        [](PropBuilder<TEdit>& b) {
-            b.Str("Text", &TEdit::Text, &TEdit::SetText)
-                .Int("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength)
-                .Str("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar)
-                .Bool("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly)
-                .NotifyEvent("OnChange", &TEdit::OnChange);
-        },
-        true);
+    static const TClassInfo info = MakeClassInfo<TEdit, TCustomEdit>("TEdit", nullptr, true);
     return info;
 }
 
-TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
 }
 
-void TEdit::CreateParams(TCreateParams& params) {
+void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = L"EDIT";
     params.Style |= ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (borderStyle_ == TBorderStyle::bsSingle)
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (UseRightToLeftReading())
+        params.Style |= ES_RIGHT;
 }
 
-void TEdit::InitializeHandle() {
+void TCustomEdit::InitializeHandle() {
     SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
     SendMessageW(Handle(), EM_SETPASSWORDCHAR, passwordChar_, 0);
 }
 
-void TEdit::SetMaxLength(int length) {
+void TCustomEdit::SetMaxLength(int length) {
     maxLength_ = std::max(length, 0);
     if (HandleAllocated())
         SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
 }
 
-void TEdit::SetPasswordChar(const std::wstring& c) {
+void TCustomEdit::SetPasswordChar(const std::wstring& c) {
     passwordChar_ = c.empty() ? 0 : c[0];
     if (HandleAllocated()) {
         SendMessageW(Handle(), EM_SETPASSWORDCHAR, passwordChar_, 0);
@@ -132,13 +103,20 @@ void TEdit::SetPasswordChar(const std::wstring& c) {
     }
 }
 
-void TEdit::SetReadOnly(bool v) {
+void TCustomEdit::SetReadOnly(bool v) {
     readOnly_ = v;
     if (HandleAllocated())
         SendMessageW(Handle(), EM_SETREADONLY, v, 0);
 }
 
-void TEdit::WndProc(TMessage& msg) {
+void TCustomEdit::SetBorderStyle(TBorderStyle style) {
+    if (style == borderStyle_)
+        return;
+    borderStyle_ = style;
+    RecreateWnd();
+}
+
+void TCustomEdit::WndProc(TMessage& msg) {
     if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == EN_CHANGE) {
         if (OnChange)
             OnChange(this);
@@ -147,27 +125,160 @@ void TEdit::WndProc(TMessage& msg) {
     TWinControl::WndProc(msg);
 }
 
-// TComboBox
+// TMemoStrings, TCustomMemo, TMemo
 
-const TEnumInfo ComboBoxStyleNames{{L"csDropDown", L"csSimple", L"csDropDownList"}};
+namespace {
 
-const TClassInfo& TComboBox::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TComboBox, TWinControl>(
-        "TComboBox",
-        [](PropBuilder<TComboBox>& b) {
-            b.Str("Text", &TComboBox::Text, &TComboBox::SetText)
-                .Object("Items", &TComboBox::Items)
-                .Int("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex)
-                .Enum("Style", ComboBoxStyleNames, &TComboBox::Style, &TComboBox::SetStyle)
-                .Int("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
-                .Int("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight)
-                .NotifyEvent("OnChange", &TComboBox::OnChange);
-        },
-        true);
+// The text cut at CR LF; a break at the very end starts no further line.
+std::vector<std::wstring> SplitLines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::wstring JoinLines(const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i)
+            text += L"\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+} // namespace
+
+const TClassInfo& TMemoStrings::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TMemoStrings, TStrings>("TMemoStrings", nullptr, false);
     return info;
 }
 
-TComboBox::TComboBox(TComponent* owner)
+int TMemoStrings::Count() const {
+    return static_cast<int>(SplitLines(memo_.Text()).size());
+}
+
+std::wstring TMemoStrings::Get(int index) const {
+    auto lines = SplitLines(memo_.Text());
+    if (index < 0 || index >= static_cast<int>(lines.size()))
+        return {};
+    return lines[static_cast<size_t>(index)];
+}
+
+int TMemoStrings::Add(const std::wstring& text) {
+    auto lines = SplitLines(memo_.Text());
+    lines.push_back(text);
+    memo_.SetText(JoinLines(lines));
+    return static_cast<int>(lines.size()) - 1;
+}
+
+void TMemoStrings::Insert(int index, const std::wstring& text) {
+    auto lines = SplitLines(memo_.Text());
+    index = std::clamp(index, 0, static_cast<int>(lines.size()));
+    lines.insert(lines.begin() + index, text);
+    memo_.SetText(JoinLines(lines));
+}
+
+void TMemoStrings::Delete(int index) {
+    auto lines = SplitLines(memo_.Text());
+    if (index < 0 || index >= static_cast<int>(lines.size()))
+        return;
+    lines.erase(lines.begin() + index);
+    memo_.SetText(JoinLines(lines));
+}
+
+void TMemoStrings::Clear() {
+    memo_.SetText(L"");
+}
+
+const TEnumInfo ScrollStyleNames{{L"ssNone", L"ssHorizontal", L"ssVertical", L"ssBoth"}};
+
+const TClassInfo& TCustomMemo::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomMemo, TCustomEdit>(
+        "TCustomMemo",
+        [](PropBuilder<TCustomMemo>& b) {
+            b.Object("Lines", &TCustomMemo::Lines)
+                .Enum("ScrollBars", ScrollStyleNames, &TCustomMemo::ScrollBars,
+                      &TCustomMemo::SetScrollBars)
+                .Bool("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap);
+        },
+        false);
+    return info;
+}
+
+const TClassInfo& TMemo::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TMemo, TCustomMemo>("TMemo", nullptr, true);
+    return info;
+}
+
+TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), lines_(*this) {
+    SetBounds(0, 0, 185, 89);
+}
+
+void TCustomMemo::CreateParams(TCreateParams& params) {
+    TCustomEdit::CreateParams(params);
+    params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+    // Wrapped lines never scroll sideways.
+    if (wordWrap_)
+        params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
+    if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth)
+        params.Style |= WS_HSCROLL;
+    if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth)
+        params.Style |= WS_VSCROLL;
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle style) {
+    if (style == scrollBars_)
+        return;
+    scrollBars_ = style;
+    RecreateWnd();
+}
+
+void TCustomMemo::SetWordWrap(bool v) {
+    if (v == wordWrap_)
+        return;
+    wordWrap_ = v;
+    RecreateWnd();
+}
+
+// TCustomComboBox, TComboBox
+
+const TEnumInfo ComboBoxStyleNames{{L"csDropDown", L"csSimple", L"csDropDownList"}};
+
+const TClassInfo& TCustomComboBox::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomComboBox, TWinControl>(
+        "TCustomComboBox",
+        [](PropBuilder<TCustomComboBox>& b) {
+            b.Str("Text", &TCustomComboBox::Text, &TCustomComboBox::SetText)
+                .Object("Items", &TCustomComboBox::Items)
+                .Int("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex)
+                .Enum("Style", ComboBoxStyleNames, &TCustomComboBox::Style,
+                      &TCustomComboBox::SetStyle)
+                .Int("DropDownCount", &TCustomComboBox::DropDownCount,
+                     &TCustomComboBox::SetDropDownCount)
+                .Int("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight)
+                .NotifyEvent("OnChange", &TCustomComboBox::OnChange);
+        },
+        false);
+    return info;
+}
+
+const TClassInfo& TComboBox::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TComboBox, TCustomComboBox>("TComboBox", nullptr, true);
+    return info;
+}
+
+TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TWinControl(owner),
       items_(*this, CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT) {
     SetTabStop(true);
@@ -175,7 +286,7 @@ TComboBox::TComboBox(TComponent* owner)
     SetBounds(0, 0, 145, 21);
 }
 
-void TComboBox::CreateParams(TCreateParams& params) {
+void TCustomComboBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = L"COMBOBOX";
     params.Style |= WS_VSCROLL | CBS_AUTOHSCROLL;
@@ -195,7 +306,7 @@ void TComboBox::CreateParams(TCreateParams& params) {
         params.Height = Height() + dropDownCount_ * (itemHeight_ + 3) + 2;
 }
 
-void TComboBox::InitializeHandle() {
+void TCustomComboBox::InitializeHandle() {
     std::wstring text = text_;
     items_.Fill();
     if (itemIndex_ >= 0)
@@ -204,7 +315,7 @@ void TComboBox::InitializeHandle() {
         SetWindowTextW(Handle(), text.c_str());
 }
 
-void TComboBox::SetBounds(int left, int top, int width, int height) {
+void TCustomComboBox::SetBounds(int left, int top, int width, int height) {
     bool changed = left != Left() || top != Top() || width != Width() || height != Height();
     TControl::SetBounds(left, top, width, height);
     if (changed && HandleAllocated() && style_ != TComboBoxStyle::csSimple)
@@ -213,14 +324,14 @@ void TComboBox::SetBounds(int left, int top, int width, int height) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int TComboBox::ItemIndex() const {
+int TCustomComboBox::ItemIndex() const {
     if (!HandleAllocated())
         return itemIndex_;
     return static_cast<int>(
-        SendMessageW(const_cast<TComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
+        SendMessageW(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
 }
 
-void TComboBox::SetItemIndex(int index) {
+void TCustomComboBox::SetItemIndex(int index) {
     itemIndex_ = index;
     if (HandleAllocated())
         SendMessageW(Handle(), CB_SETCURSEL, index, 0);
@@ -228,12 +339,12 @@ void TComboBox::SetItemIndex(int index) {
         text_ = items_.Get(index);
 }
 
-void TComboBox::SetStyle(TComboBoxStyle style) {
+void TCustomComboBox::SetStyle(TComboBoxStyle style) {
     style_ = style;
     RecreateWnd();
 }
 
-void TComboBox::WndProc(TMessage& msg) {
+void TCustomComboBox::WndProc(TMessage& msg) {
     if (msg.Msg == CN_COMMAND) {
         WORD code = HIWORD(msg.WParam);
         if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && OnChange)
@@ -243,21 +354,29 @@ void TComboBox::WndProc(TMessage& msg) {
     TWinControl::WndProc(msg);
 }
 
-// TListBox
+// TCustomListBox, TListBox
 
-const TClassInfo& TListBox::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TListBox, TWinControl>(
-        "TListBox",
-        [](PropBuilder<TListBox>& b) {
-            b.Object("Items", &TListBox::Items)
-                .Int("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex)
-                .Int("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight);
+const TClassInfo& TCustomListBox::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TCustomListBox, TWinControl>(
+        "TCustomListBox",
+        [](PropBuilder<TCustomListBox>& b) {
+            b.Object("Items", &TCustomListBox::Items)
+                .Int("ItemIndex", &TCustomListBox::ItemIndex, &TCustomListBox::SetItemIndex)
+                .Int("ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight)
+                .Enum("BorderStyle", BorderStyleNames, &TCustomListBox::BorderStyle,
+                      &TCustomListBox::SetBorderStyle);
         },
-        true);
+        false);
     return info;
 }
 
-TListBox::TListBox(TComponent* owner)
+const TClassInfo& TListBox::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TListBox, TCustomListBox>("TListBox", nullptr, true);
+    return info;
+}
+
+TCustomListBox::TCustomListBox(TComponent* owner)
     : TWinControl(owner),
       items_(*this, LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT) {
     SetTabStop(true);
@@ -265,145 +384,42 @@ TListBox::TListBox(TComponent* owner)
     SetBounds(0, 0, 121, 97);
 }
 
-void TListBox::CreateParams(TCreateParams& params) {
+void TCustomListBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = L"LISTBOX";
     params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL;
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (borderStyle_ == TBorderStyle::bsSingle)
+        params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TListBox::InitializeHandle() {
+void TCustomListBox::SetBorderStyle(TBorderStyle style) {
+    if (style == borderStyle_)
+        return;
+    borderStyle_ = style;
+    RecreateWnd();
+}
+
+void TCustomListBox::InitializeHandle() {
     items_.Fill();
     if (itemIndex_ >= 0)
         SendMessageW(Handle(), LB_SETCURSEL, itemIndex_, 0);
 }
 
-int TListBox::ItemIndex() const {
+int TCustomListBox::ItemIndex() const {
     if (!HandleAllocated())
         return itemIndex_;
     return static_cast<int>(
-        SendMessageW(const_cast<TListBox*>(this)->Handle(), LB_GETCURSEL, 0, 0));
+        SendMessageW(const_cast<TCustomListBox*>(this)->Handle(), LB_GETCURSEL, 0, 0));
 }
 
-void TListBox::SetItemIndex(int index) {
+void TCustomListBox::SetItemIndex(int index) {
     itemIndex_ = index;
     if (HandleAllocated())
         SendMessageW(Handle(), LB_SETCURSEL, index, 0);
 }
 
-void TListBox::WndProc(TMessage& msg) {
+void TCustomListBox::WndProc(TMessage& msg) {
     if (msg.Msg == CN_COMMAND)
         return;
     TWinControl::WndProc(msg);
-}
-
-// TCustomGroupBox
-
-const TClassInfo& TCustomGroupBox::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TCustomGroupBox, TWinControl>(
-        "TCustomGroupBox",
-        [](PropBuilder<TCustomGroupBox>& b) {
-            b.Str("Caption", &TCustomGroupBox::Caption, &TCustomGroupBox::SetCaption);
-        },
-        false);
-    return info;
-}
-
-const TClassInfo& TGroupBox::StaticClassInfo() {
-    static const TClassInfo info =
-        MakeClassInfo<TGroupBox, TCustomGroupBox>("TGroupBox", nullptr, true);
-    return info;
-}
-
-TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TWinControl(owner) {
-    SetBounds(0, 0, 185, 105);
-}
-
-void TCustomGroupBox::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    params.BaseClassName = L"BUTTON";
-    params.Style |= BS_GROUPBOX | WS_CLIPCHILDREN;
-    params.ExStyle |= WS_EX_CONTROLPARENT;
-}
-
-void TCustomGroupBox::WndProc(TMessage& msg) {
-    // The system's group box leaves its inside unpainted; it takes the group's colour.
-    if (msg.Msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(Handle(), &r);
-        FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ColorBrush());
-        msg.Result = 1;
-        return;
-    }
-    TWinControl::WndProc(msg);
-}
-
-// TLabel
-
-const TClassInfo& TLabel::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TLabel, TGraphicControl>(
-        "TLabel",
-        [](PropBuilder<TLabel>& b) {
-            b.Str("Caption", &TLabel::Caption, &TLabel::SetCaption)
-                .Bool("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
-                .Bool("Transparent", &TLabel::Transparent, &TLabel::SetTransparent);
-        },
-        true);
-    return info;
-}
-
-TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
-    SetBounds(0, 0, 65, 13);
-}
-
-void TLabel::SetAutoSize(bool v) {
-    autoSize_ = v;
-    AdjustSize();
-}
-
-void TLabel::SetTransparent(bool v) {
-    transparent_ = v;
-    Invalidate();
-}
-
-void TLabel::Loaded() {
-    AdjustSize();
-}
-
-void TLabel::TextChanged() {
-    AdjustSize();
-    Invalidate();
-}
-
-void TLabel::FontChanged() {
-    AdjustSize();
-    TGraphicControl::FontChanged();
-}
-
-// An auto-sized label is as large as its text in its font.
-void TLabel::AdjustSize() {
-    if (!autoSize_ || Loading())
-        return;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    std::wstring text = Caption().empty() ? L" " : Caption();
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    if (Caption().empty())
-        size.cx = 0;
-    SetBounds(Left(), Top(), size.cx, size.cy);
-}
-
-void TLabel::Paint(TCanvas& canvas) {
-    RECT r = ClientRect();
-    if (!transparent_) {
-        canvas.Brush()->SetColor(Color());
-        canvas.FillRect(r);
-    }
-    SetBkMode(canvas.Handle(), TRANSPARENT);
-    if (!Enabled())
-        canvas.Font()->SetColor(clGrayText);
-    canvas.TextRect(r, Caption(), DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
 }

@@ -216,6 +216,44 @@ TEST(FormReader, PropertyAccessByName) {
     EXPECT_EQ(w->ClassName(), "TWidget");
 }
 
+// What a caller that knows a control only by its class sees: any property as text, names in
+// any case, and text written back into integers, booleans, enumerations and strings.
+TEST(FormReader, PropertyTextByName) {
+    TTestForm form(nullptr);
+    ReadFormText(form, "object F: TTestForm\n  object W: TWidget\n    Caption = 'x'\n"
+                       "    Align = alTop\n    Style = [fsBold, fsUnderline]\n    Left = -3\n"
+                       "  end\nend");
+    TComponent* w = form.FindComponent(L"W");
+    struct Read {
+        const char* name;
+        std::wstring text;
+    };
+    for (const Read& r : {Read{"Caption", L"x"}, Read{"caption", L"x"}, Read{"ALIGN", L"alTop"},
+                          Read{"Style", L"[fsBold,fsUnderline]"}, Read{"Left", L"-3"},
+                          Read{"Visible", L"True"}, Read{"Items", L""}, Read{"Missing", L""}})
+        EXPECT_EQ(GetPropText(w, r.name), r.text) << r.name;
+    EXPECT_TRUE(HasProperty(w, "simpletext") == HasProperty(w, "SimpleText"));
+    EXPECT_TRUE(w->InheritsFrom("tcomponent"));
+
+    struct Write {
+        const char* name;
+        std::wstring text;
+        bool taken;
+        std::wstring after;
+    };
+    for (const Write& c :
+         {Write{"Visible", L"false", true, L"False"}, Write{"Visible", L"maybe", false, L"False"},
+          Write{"Align", L"ALCLIENT", true, L"alClient"},
+          Write{"Align", L"alRight", false, L"alClient"}, Write{"Left", L"0x10", true, L"16"},
+          Write{"Left", L"12px", false, L"16"}, Write{"Left", L"99999999999", false, L"16"},
+          Write{"Caption", L"新", true, L"新"},
+          Write{"Style", L"[]", false, L"[fsBold,fsUnderline]"},
+          Write{"Missing", L"1", false, L""}}) {
+        EXPECT_EQ(SetPropText(w, c.name, c.text), c.taken) << c.name << "=" << Utf8FromWide(c.text);
+        EXPECT_EQ(GetPropText(w, c.name), c.after) << c.name;
+    }
+}
+
 TEST(FormReader, FaultsNameObjectPropertyAndLine) {
     EXPECT_EQ(ReadError("object F: TTestForm\n  object W: TNoSuch\n  end\nend"),
               "Error reading W (form file line 2): class TNoSuch is not known");
