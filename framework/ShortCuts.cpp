@@ -62,6 +62,40 @@ std::wstring ShortCutToText(TShortCut shortCut) {
     return text + name;
 }
 
+TShortCut TextToShortCut(std::wstring_view text) {
+    auto lower = [](std::wstring_view s) {
+        std::wstring out(s);
+        for (wchar_t& c : out)
+            c = (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+        return out;
+    };
+    TShortCut modifiers = 0;
+    for (;;) {
+        const std::wstring head = lower(text.substr(0, 6));
+        if (head.starts_with(L"shift+") || head.starts_with(L"shift-")) {
+            modifiers |= scShift;
+            text.remove_prefix(6);
+        } else if (head.starts_with(L"ctrl+") || head.starts_with(L"ctrl-")) {
+            modifiers |= scCtrl;
+            text.remove_prefix(5);
+        } else if (head.starts_with(L"alt+") || head.starts_with(L"alt-")) {
+            modifiers |= scAlt;
+            text.remove_prefix(4);
+        } else {
+            break;
+        }
+    }
+    if (text.empty())
+        return scNone;
+    const std::wstring key = lower(text);
+    for (unsigned code = 1; code < 0x100; ++code) {
+        const std::wstring name = KeyName(code);
+        if (!name.empty() && lower(name) == key)
+            return ShortCut(static_cast<std::uint8_t>(code), modifiers);
+    }
+    return scNone;
+}
+
 wchar_t AcceleratorChar(std::wstring_view caption) {
     for (size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != L'&')

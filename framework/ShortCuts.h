@@ -22,6 +22,10 @@ constexpr TShortCut ShortCut(std::uint8_t key, TShortCut modifiers) {
 // without a name.
 std::wstring ShortCutToText(TShortCut shortCut);
 
+// The short-cut a text such as "Alt+F4" or "CTRL+S" names (modifiers in any case, joined by
+// "+" or "-"); scNone when the key has no name.
+TShortCut TextToShortCut(std::wstring_view text);
+
 // The accelerator of a caption: the character after a single "&" ("&&" stands for a plain "&"),
 // or 0 when there is none.
 wchar_t AcceleratorChar(std::wstring_view caption);

@@ -1,6 +1,7 @@
 #include "skin/VarUdedForm.h"
 
 #include "framework/Forms.h"
+#include "framework/Menus.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
 
@@ -407,6 +408,8 @@ void TVarUdedForm::RestoreFormProc() {
 }
 
 void TVarUdedForm::Uninstall() {
+    delete FSysPopup;
+    FSysPopup = nullptr;
     if (FTimer)
         FTimer->SetEnabled(false);
     if (!FInstalled)

@@ -24,6 +24,8 @@
 
 class TCustomForm;
 class TDataSkinSysButton;
+class TMenuItem;
+class TPopupMenu;
 class TSkinData;
 class TVarUdedForm;
 
@@ -190,6 +192,12 @@ public:
 
     // A caption button repainting itself straight onto the window.
     void PaintButtonNow(TWinSysButton& button);
+    // The window menu at a screen point, unless this opening is the second of a double click.
+    void OpenSystemMenu(POINT screen);
+    // The window menu as last built (null before the first opening).
+    TPopupMenu* SystemPopup() const { return FSysPopup; }
+    // The Tag of the window menu's pop-up menu.
+    static constexpr int kSystemPopupTag = 33333;
     // Runs the action of the hot caption button.
     void RunButtonAction(TWinSysButton& button, POINT screen);
     // The 250 ms hover check.
@@ -216,6 +224,8 @@ private:
     void FetchIcon();
     void ReleaseIcon();
     void SubclassMdiClient(HWND client);
+    void RebuildSystemPopup();
+    TMenuItem* AddSysItem(const std::wstring& caption, int tag, int image);
     void SendToActiveMdiChild(WPARAM command);
     void Reskin();
 
@@ -285,6 +295,7 @@ private:
     TNCObject* FHotObject = nullptr;
     HMENU FMenuHandle = nullptr;
     HMENU FSysMenu = nullptr;
+    TPopupMenu* FSysPopup = nullptr; // owned as a component
     HICON FIcon = nullptr; // the window's small icon, copied to the small-icon size (owned)
     int FIconSize = 16;
     skin::DibSection FIconBitmap;

@@ -202,6 +202,10 @@ LRESULT TVarUdedForm::WMNCLButtonDblClk(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TVarUdedForm::WMNCRButtonDown(WPARAM wParam, LPARAM lParam) {
+    if (wParam == HTCAPTION && FKinds.mdi != skin::MdiRole::Child) {
+        OpenSystemMenu(ScreenPoint(lParam));
+        return 0;
+    }
     return Default(WM_NCRBUTTONDOWN, wParam, lParam);
 }
 
@@ -247,8 +251,12 @@ void TVarUdedForm::RunButtonAction(TWinSysButton& button, POINT) {
         return;
     case 3:
     case 11:
-    case 12:
+    case 12: {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        OpenSystemMenu(POINT{cursor.x + 1, cursor.y + 1});
         return;
+    }
     case 7:
     case 60:
         SendToActiveMdiChild(SC_MINIMIZE);

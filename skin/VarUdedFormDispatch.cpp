@@ -271,6 +271,12 @@ LRESULT TVarUdedForm::WMCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TVarUdedForm::WMSysCommand(WPARAM wParam, LPARAM lParam) {
+    if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == L' ' && !SkinManagerFlags().MenuTracking) {
+        POINT origin{0, 0};
+        ClientToScreen(FWnd, &origin);
+        OpenSystemMenu(origin);
+        return 0;
+    }
     switch (wParam & 0xFFF0) {
     case SC_MINIMIZE:
         FShowState = skin::ShowState::Minimized;

@@ -110,8 +110,17 @@ TEST(ButtonGlyph, ShortCutTextsAndAccelerators) {
         {ShortCut(0x5B, scCtrl), L""}, // a key without a name
         {scNone, L""},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(ShortCutToText(c.shortCut), c.text) << c.shortCut;
+        if (*c.text) {
+            EXPECT_EQ(TextToShortCut(c.text), c.shortCut) << c.shortCut;
+        }
+    }
+    // The way system menus write them.
+    EXPECT_EQ(TextToShortCut(L"ALT+F4"), ShortCut(0x73, scAlt));
+    EXPECT_EQ(TextToShortCut(L"Ctrl-W"), ShortCut('W', scCtrl));
+    EXPECT_EQ(TextToShortCut(L"Alt+"), scNone);
+    EXPECT_EQ(TextToShortCut(L"Ctrl+Unknown"), scNone);
 
     EXPECT_EQ(AcceleratorChar(L"&File"), L'F');
     EXPECT_EQ(AcceleratorChar(L"Save &As..."), L'A');

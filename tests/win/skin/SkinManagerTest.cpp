@@ -232,26 +232,6 @@ TEST_F(SkinManagerTest, TeardownUnhooksAndGivesEveryWindowBack) {
     EXPECT_EQ(SendMessageW(later.Handle(), skinmsg::kIsSkinned, 0, 0), 0);
 }
 
-namespace {
-
-// Posted messages of one window, written down and then dropped, so no action really runs.
-struct PostLog {
-    static inline HWND window = nullptr;
-    static inline std::vector<std::pair<UINT, WPARAM>> posted;
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        if (code == HC_ACTION && wParam == PM_REMOVE && msg->hwnd == window &&
-            (msg->message == WM_SYSCOMMAND || msg->message == WM_CLOSE ||
-             msg->message == skinmsg::kButtonAction)) {
-            posted.emplace_back(msg->message, msg->wParam & 0xFFF0);
-            msg->message = WM_NULL;
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-};
-
-} // namespace
-
 TEST_F(SkinManagerTest, EachCaptionButtonPostsItsActionOncePerClick) {
     TVarUdedForm* skinner = Skin();
     ASSERT_NE(skinner, nullptr);

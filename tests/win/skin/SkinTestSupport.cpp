@@ -61,6 +61,17 @@ std::vector<std::uint8_t> PlainEdgeSkin(bool transparentCorners) {
     return PackSkin(BuildSkinPackage(entries));
 }
 
+LRESULT CALLBACK PostLog::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->hwnd == window &&
+        (msg->message == WM_SYSCOMMAND || msg->message == WM_CLOSE ||
+         msg->message == skinmsg::kButtonAction)) {
+        posted.emplace_back(msg->message, msg->wParam & 0xFFF0);
+        msg->message = WM_NULL;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void SkinnedMainWindowTest::SetUp() {
     form_ = std::make_unique<TForm1>(nullptr);
     // The window first shows unskinned, so tests can compare before and after.

@@ -39,6 +39,14 @@ template <class Predicate> bool WaitFor(Predicate done) {
     return done();
 }
 
+// Posted system commands, closes and button actions of one window, written down and then
+// dropped, so nothing really runs. Install with SetWindowsHookExW(WH_GETMESSAGE, ...).
+struct PostLog {
+    static inline HWND window = nullptr;
+    static inline std::vector<std::pair<UINT, WPARAM>> posted;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+};
+
 class SkinnedMainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
