@@ -79,6 +79,24 @@ private:
     HDC dc_;
 };
 
+// A window's whole-window device context: GetWindowDC, released on destruction.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Selects an object into a device context and selects the previous one back on destruction.
 class SelectScope {
 public:

@@ -4,6 +4,7 @@
 #include "framework/Menus.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
+#include "skin/VarUdedMenu.h"
 
 #include <algorithm>
 
@@ -100,13 +101,6 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     if (FInstalled || !FWnd)
         return;
     FSkinData = skinData;
-    // The client size to keep and the standard frame's share, taken before anything changes:
-    // a window may recalculate its frame for the style changes below before its activation.
-    GetClientRect(FWnd, &FClientRect);
-    RECT window{};
-    GetWindowRect(FWnd, &window);
-    FStdFrameSize = {(window.right - window.left) - (FClientRect.right - FClientRect.left),
-                     (window.bottom - window.top) - (FClientRect.bottom - FClientRect.top)};
     FTimer = new TTimer(this);
     FTimer->SetEnabled(false);
     FTimer->SetInterval(250);
@@ -152,6 +146,12 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     }
     FMenuHandle = GetMenu(FWnd);
     const bool mdiChild = FKinds.mdi == skin::MdiRole::Child;
+    if (FMenuHandle && !mdiChild) {
+        FMenuBar = std::make_unique<TVarUdedMenu>(
+            this, skinData, FControl ? FControl->Menu() : nullptr, FMenuHandle);
+        FMenuBar->BuildItems();
+        FMetrics.menuHeight = GetSystemMetrics(SM_CYMENU);
+    }
     if (!(mdiChild && flags.MDIChildMaximized) && FShowState != skin::ShowState::Minimized)
         ApplyCaptionStyleRemoval(true);
     UpdateMetrics();
@@ -162,6 +162,31 @@ void TVarUdedForm::Install(TSkinData* skinData) {
         if (FShowState == skin::ShowState::Maximized)
             SetMDIChildMaximized(true);
     }
+}
+
+bool TVarUdedForm::ShowsMdiChildButtons() const {
+    if (!FMdiClient || !FMenuBar)
+        return false;
+    bool maximized = false;
+    FMdiClient->ActiveChild(&maximized);
+    return maximized;
+}
+
+void TVarUdedForm::TakeMenu(HMENU menu) {
+    if (!FSkinFrame || !FInstalled || !menu)
+        return;
+    if (!FMenuBar) {
+        FMenuBar = std::make_unique<TVarUdedMenu>(this, FSkinData,
+                                                  FControl ? FControl->Menu() : nullptr, menu);
+        FMenuBar->BuildItems();
+        FMetrics.menuHeight = GetSystemMetrics(SM_CYMENU);
+        SetWindowPos(FWnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return;
+    }
+    FMenuBar->RebuildItems(menu);
+    ForgetComposition();
+    PaintFrame();
 }
 
 void TVarUdedForm::ApplyMDICaptionStyle() {
@@ -268,6 +293,11 @@ void TVarUdedForm::Activate() {
     FActivationBegun = true;
     FSysMenu = GetSystemMenu(FWnd, FALSE);
     FetchIcon();
+    GetClientRect(FWnd, &FClientRect);
+    RECT window{};
+    GetWindowRect(FWnd, &window);
+    FStdFrameSize = {(window.right - window.left) - (FClientRect.right - FClientRect.left),
+                     (window.bottom - window.top) - (FClientRect.bottom - FClientRect.top)};
     TSkinManagerFlags& flags = SkinManagerFlags();
     if (flags.HideWhileSkinning) {
         flags.HideWhileSkinning = false;
@@ -328,6 +358,11 @@ void TVarUdedForm::KeepClientSize(bool useCurrentClient) {
         GetClientRect(FWnd, &FClientRect);
     int clientWidth = FClientRect.right - FClientRect.left;
     int clientHeight = FClientRect.bottom - FClientRect.top;
+    if (FControl && !useCurrentClient) {
+        clientWidth = FControl->ClientWidth();
+        clientHeight = FControl->ClientHeight() -
+                       (FKinds.mdi == skin::MdiRole::Child ? 0 : FMetrics.menuHeight);
+    }
     skin::WindowSize size = skin::WindowSizeForClient(clientWidth, clientHeight, FMetrics);
     if (FKinds.dialogClass && !reskin) {
         const int length = GetWindowTextLengthW(FWnd);
@@ -433,8 +468,12 @@ void TVarUdedForm::Uninstall() {
     if (FKinds.abilities & skin::kRemovesCaptionStyle)
         style |= WS_CAPTION;
     SetWindowLongPtrW(FWnd, GWL_STYLE, style);
-    if (FMenuHandle && !GetMenu(FWnd))
-        SetMenu(FWnd, FMenuHandle);
+    if (FMenuBar) {
+        const HMENU menu = FMenuBar->MenuHandle() ? FMenuBar->MenuHandle() : FMenuHandle;
+        FMenuBar.reset();
+        if (menu && !GetMenu(FWnd) && IsMenu(menu))
+            SetMenu(FWnd, menu);
+    }
     if (!destroying && (FKinds.mdi == skin::MdiRole::Child || !FKinds.childWindow) &&
         FActivationBegun && FKinds.border != skin::BorderKind::None) {
         RECT window{};
@@ -458,6 +497,7 @@ void TVarUdedForm::UninstallOnDestroy() {
     FMdiClient.reset();
     FInstalled = false;
     FHotObject = nullptr;
+    FMenuBar.reset();
     FCaptionButtons.clear();
     // The system frees the region with the window.
     FRgn = nullptr;

@@ -26,6 +26,7 @@ class TCustomForm;
 class TDataSkinSysButton;
 class TMenuItem;
 class TPopupMenu;
+class TVarUdedMenu;
 class TSkinData;
 class TVarUdedForm;
 
@@ -62,6 +63,8 @@ struct TFrameLook {
     bool active = false;
     skin::ShowState show = skin::ShowState::Normal;
     int menuHeight = 0;
+    int menuVersion = 0;
+    bool mdiChildButtons = false;
     std::wstring caption;
     const void* hot = nullptr;
     int hotState = 0;
@@ -192,6 +195,12 @@ public:
 
     // A caption button repainting itself straight onto the window.
     void PaintButtonNow(TWinSysButton& button);
+    // The skinned menu bar, or null.
+    TVarUdedMenu* MenuBar() const { return FMenuBar.get(); }
+    // An MDI frame whose active child is maximized shows that child's buttons in its bar.
+    bool ShowsMdiChildButtons() const;
+    // The bar takes over a new menu of the window and the window's own bar goes.
+    void TakeMenu(HMENU menu);
     // The window menu at a screen point, unless this opening is the second of a double click.
     void OpenSystemMenu(POINT screen);
     // The window menu as last built (null before the first opening).
@@ -247,6 +256,8 @@ private:
     LRESULT WMNCLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT WMNCRButtonDown(WPARAM wParam, LPARAM lParam);
     void FormSetText(TMessage& msg);
+    void FormMenuChanged(TMessage& msg);
+    LRESULT WMOpenMenuAt(LPARAM lParam);
 
     // Painting.
     bool ComposeToBitmap(int width, int height);
@@ -318,5 +329,6 @@ private:
     } FBackground[2];
     TGlyphCache FGlyphs;
     std::unique_ptr<TMdiClientHook> FMdiClient;
+    std::unique_ptr<TVarUdedMenu> FMenuBar;
     skin::PaintScratchUse FScratch; // the painters' shared scratch lives while skinners do
 };

@@ -5,6 +5,7 @@
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
+#include "skin/VarUdedMenu.h"
 
 #include <windowsx.h>
 
@@ -127,7 +128,7 @@ TNCObject* TVarUdedForm::ObjectAt(POINT p) const {
             p.y >= r.top && p.y < r.bottom)
             return button.get();
     }
-    return nullptr;
+    return FMenuBar ? FMenuBar->ItemAt(p) : nullptr;
 }
 
 namespace {
@@ -158,6 +159,14 @@ LRESULT TVarUdedForm::WMNCLButtonDown(WPARAM wParam, LPARAM lParam) {
         if (!FActive)
             SetForegroundWindow(FWnd);
         object->Press();
+        if (auto* item = dynamic_cast<TMenuBtn*>(object); item && FMenuBar) {
+            OpenMenuBarItem(*this, *FMenuBar, *item);
+            // The entry stays the hot object until the mouse leaves it.
+            if (FHotObject == item)
+                item->Enter();
+            item->State = IsHotObject(item) ? 3 : 1;
+            item->Paint();
+        }
         return 0;
     }
     // A maximized window is not dragged by its caption.

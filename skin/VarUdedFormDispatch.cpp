@@ -5,6 +5,7 @@
 #include "framework/Forms.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
+#include "skin/VarUdedMenu.h"
 
 #include <windowsx.h>
 
@@ -90,7 +91,7 @@ LRESULT TVarUdedForm::StageTwo(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         return WMSysCommand(wParam, lParam);
     case skinmsg::kOpenMenuAt:
-        return 0;
+        return WMOpenMenuAt(lParam);
     default:
         break;
     }
@@ -152,10 +153,39 @@ void TVarUdedForm::FormWindowProc(TMessage& msg) {
     case skinmsg::kPresence:
         msg.Result = msg.LParam == skinmsg::kMagic ? skinmsg::kMagic : 1;
         return;
+    case CM_MENUCHANGED:
+        FormMenuChanged(msg);
+        return;
     default:
         break;
     }
     CallPreviousFormProc(msg);
+}
+
+// The form's menu changed: the frame stays still while the form puts the bar on its window,
+// then the skinned bar takes the new menu over and the window's own bar goes again.
+void TVarUdedForm::FormMenuChanged(TMessage& msg) {
+    const bool painting = FSkinData && FSkinData->PaintFrames();
+    if (FSkinData)
+        FSkinData->SetPaintFrames(false);
+    CallPreviousFormProc(msg);
+    if (FSkinData)
+        FSkinData->SetPaintFrames(painting);
+    const HMENU menu = GetMenu(FWnd);
+    if (!menu)
+        return;
+    if (FMenuBar && FSkinData && FSkinData->MenuUpdate())
+        TakeMenu(menu);
+    else if (!FMenuBar)
+        TakeMenu(menu);
+    SetMenu(FWnd, nullptr);
+}
+
+LRESULT TVarUdedForm::WMOpenMenuAt(LPARAM lParam) {
+    const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (auto* item = dynamic_cast<TMenuBtn*>(ObjectAt(WindowPoint(screen))); item && FMenuBar)
+        OpenMenuBarItem(*this, *FMenuBar, *item);
+    return 0;
 }
 
 // A visible window's caption text changes with redrawing switched off, so the system never
@@ -271,11 +301,22 @@ LRESULT TVarUdedForm::WMCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TVarUdedForm::WMSysCommand(WPARAM wParam, LPARAM lParam) {
-    if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == L' ' && !SkinManagerFlags().MenuTracking) {
-        POINT origin{0, 0};
-        ClientToScreen(FWnd, &origin);
-        OpenSystemMenu(origin);
-        return 0;
+    if ((wParam & 0xFFF0) == SC_KEYMENU && !SkinManagerFlags().MenuTracking) {
+        if (lParam == L' ') {
+            POINT origin{0, 0};
+            ClientToScreen(FWnd, &origin);
+            OpenSystemMenu(origin);
+            return 0;
+        }
+        // Alt with a letter (or Alt alone, key 0) opens the bar entry it names.
+        if (lParam != L'-' && FMenuBar && !GetCapture()) {
+            if (TMenuBtn* item = FMenuBar->ItemWithAccelerator(static_cast<wchar_t>(lParam))) {
+                item->Press();
+                OpenMenuBarItem(*this, *FMenuBar, *item);
+                item->Leave();
+                return 1;
+            }
+        }
     }
     switch (wParam & 0xFFF0) {
     case SC_MINIMIZE:

@@ -3,6 +3,7 @@
 
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
+#include "skin/VarUdedMenu.h"
 
 TMdiClientHook::TMdiClientHook(TVarUdedForm* frame, HWND client) : frame_(frame) {
     if (TSkinData* data = frame->SkinData())
@@ -48,8 +49,11 @@ LRESULT TMdiClientHook::HookProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             bool maximized = false;
             const HWND active = ActiveChild(&maximized);
             SetMDIChildMaximized(maximized);
-            if (!active && data)
+            if (!active && data) {
                 data->SetMenuUpdate(menuUpdate_);
+                if (TVarUdedMenu* bar = frame_->MenuBar())
+                    frame_->TakeMenu(bar->MenuHandle());
+            }
         }
         return result;
     }
@@ -58,6 +62,14 @@ LRESULT TMdiClientHook::HookProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (skinned && SkinManagerFlags().MDIChildMaximized)
             SetMDIChildMaximized(false);
         return CallDefault(msg, wParam, lParam);
+    case WM_MDISETMENU: {
+        const LRESULT result = CallDefault(msg, wParam, lParam);
+        if (skinned && wParam && frame_->MenuBar()) {
+            frame_->TakeMenu(reinterpret_cast<HMENU>(wParam));
+            SetMenu(frame_->Window(), nullptr);
+        }
+        return result;
+    }
     case skinmsg::kRedrawMdiFrame:
         RedrawWindow(frame_->Window(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);

@@ -6,25 +6,9 @@
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
+#include "skin/VarUdedMenu.h"
 
 namespace {
-
-// The window's device context: GetWindowDC, ReleaseDC on destruction.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -158,6 +142,9 @@ void TVarUdedForm::ComposeFrame(HDC target, int width, int height) {
     DrawCaptionText(target, width);
     LayoutCaptionButtons(width);
     PaintCaptionButtons(target);
+    const skin::FrameMetrics& m = FMetrics;
+    if (FMenuBar && m.menuHeight > 0 && !minimized)
+        FMenuBar->PaintBar(target, {m.borderLeft, m.captionHeight, width - m.borderRight, m.Top()});
 }
 
 void TVarUdedForm::ForgetComposition() {
@@ -174,6 +161,8 @@ TFrameLook TVarUdedForm::CurrentLook(int width, int height) const {
     look.active = FActive;
     look.show = FShowState;
     look.menuHeight = FMetrics.menuHeight;
+    look.menuVersion = FMenuBar ? FMenuBar->Version() : 0;
+    look.mdiChildButtons = ShowsMdiChildButtons();
     look.caption = WindowText(FWnd);
     look.hot = FHotObject;
     look.hotState = FHotObject ? FHotObject->State : 0;
@@ -207,7 +196,7 @@ void TVarUdedForm::PaintFrame(HDC dc) {
         return;
     if (FKinds.mdi == skin::MdiRole::Child && FShowState == skin::ShowState::Maximized)
         return;
-    std::optional<WindowDC> own;
+    std::optional<skin::WindowDC> own;
     if (!dc) {
         own.emplace(FWnd);
         dc = own->Get();
@@ -247,7 +236,7 @@ void TVarUdedForm::PaintButtonNow(TWinSysButton& button) {
     }
     if (!ComposeToBitmap(width, height))
         return;
-    WindowDC dc(FWnd);
+    skin::WindowDC dc(FWnd);
     skin::MemoryDC source;
     skin::SelectScope select(source.Get(), FCaptionBitmap.Handle());
     const skin::PaintRect r = button.Rect;
@@ -288,8 +277,8 @@ void TVarUdedForm::RebuildRegion() {
     } else {
         FRgnWidth = width;
         FRgnHeight = height;
-        region.Reset(
-            CreateRectRgn(m.borderLeft, m.Top(), width - m.borderRight, height - m.borderBottom));
+        region.Reset(CreateRectRgn(m.borderLeft, m.captionHeight, width - m.borderRight,
+                                   height - m.borderBottom));
         if (FKinds.border != skin::BorderKind::None) {
             // A piece drawn at its size and cut along its transparent pixels, or its rectangle.
             auto add = [&](int number, const RECT& rect, bool stacked, bool cut) {

@@ -19,6 +19,8 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormButtons.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormMdi.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedFormSysMenu.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/VarUdedMenu.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/VarUdedMenuTrack.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedPopMenu.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinManage.cpp)
     target_link_libraries(skin_engine PUBLIC skin_model skin_imgutil_gdi framework comctl32)

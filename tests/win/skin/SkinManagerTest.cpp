@@ -1,7 +1,9 @@
 // The skin manager on real windows: which windows it skins, the component it picks, start, stop
 // and refresh requests, unregistering and teardown, and the messages caption buttons post.
 
+#include "framework/Menus.h"
 #include "skin/SkinManage.h"
+#include "skin/VarUdedMenu.h"
 #include "tests/win/skin/SkinTestSupport.h"
 
 #include <functional>
@@ -270,6 +272,16 @@ TEST_F(SkinManagerTest, MdiFrameAndChildrenAreSkinnedThroughEveryShowState) {
     TForm frame(nullptr);
     frame.SetFormStyle(TFormStyle::fsMDIForm);
     frame.SetCaption(L"MDI frame");
+    auto* menu = new TMainMenu(&frame);
+    for (const wchar_t* caption : {L"&File", L"&Window"}) {
+        auto* top = new TMenuItem(menu);
+        top->SetCaption(caption);
+        auto* sub = new TMenuItem(menu);
+        sub->SetCaption(L"&New");
+        top->Add(sub);
+        menu->Items()->Add(top);
+    }
+    frame.SetMenu(menu);
     frame.SetBounds(60, 60, 560, 420);
     frame.Show();
     PumpMessages(50);
@@ -278,6 +290,9 @@ TEST_F(SkinManagerTest, MdiFrameAndChildrenAreSkinnedThroughEveryShowState) {
     ASSERT_NE(frameSkinner, nullptr);
     EXPECT_EQ(frameSkinner->Kinds().mdi, skin::MdiRole::Frame);
     EXPECT_EQ(Manager().MDIClient, frame.ClientHandle());
+    ASSERT_NE(frameSkinner->MenuBar(), nullptr);
+    EXPECT_EQ(frameSkinner->MenuBar()->Items().size(), 2u);
+    EXPECT_EQ(GetMenu(frame.Handle()), nullptr) << "the skinned bar replaces the window's own";
 
     TForm first(nullptr);
     first.SetFormStyle(TFormStyle::fsMDIChild);
@@ -319,6 +334,13 @@ TEST_F(SkinManagerTest, MdiFrameAndChildrenAreSkinnedThroughEveryShowState) {
         EXPECT_EQ(GetWindowRgn(second.Handle(), probe.Get()), ERROR);
     }
     SaveScreenshot(frame.Handle(), "mdi-frame-child-maximized");
+    // The maximized child's three buttons show in the frame's bar.
+    EXPECT_TRUE(frameSkinner->ShowsMdiChildButtons());
+    PaintFrameToMemory(frame);
+    int mdiButtons = 0;
+    for (const auto& b : frameSkinner->CaptionButtons())
+        mdiButtons += b->Visible && b->Element()->Visibility == 100 ? 1 : 0;
+    EXPECT_EQ(mdiButtons, 3);
     pressMaximize();
     EXPECT_FALSE(IsZoomed(second.Handle()));
     EXPECT_FALSE(Manager().Flags.MDIChildMaximized);
