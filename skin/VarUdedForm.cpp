@@ -2,6 +2,7 @@
 
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "skin/MenuItemPaint.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedMenu.h"
@@ -91,6 +92,8 @@ void TVarUdedForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
     FSavedColor = form->Color();
     FColorSaved = true;
     form->SetColor(static_cast<TColor>(skinData->Colours().ButtonFace));
+    if (skinData->Skins(xcMenuItem) && FMenuPainter)
+        FMenuPainter->MakeMenusOwnerDrawn(form, true);
 }
 
 void TVarUdedForm::AttachWindow(TSkinData* skinData) {
@@ -146,6 +149,8 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     }
     FMenuHandle = GetMenu(FWnd);
     const bool mdiChild = FKinds.mdi == skin::MdiRole::Child;
+    FMenuPainter =
+        std::make_shared<TMenuItemPainter>(skinData, FControl ? FControl->Menu() : nullptr);
     if (FMenuHandle && !mdiChild) {
         FMenuBar = std::make_unique<TVarUdedMenu>(
             this, skinData, FControl ? FControl->Menu() : nullptr, FMenuHandle);
@@ -306,6 +311,8 @@ void TVarUdedForm::Activate() {
             SetWindowLongPtrW(FWnd, GWL_STYLE, style | WS_VISIBLE);
     }
     AttachControls();
+    if (FControl && FMenuPainter && FSkinData->Skins(xcPopupMenu))
+        FMenuPainter->MakePopupsOwnerDrawn(FControl, true);
     if (FSkinState == TSkinState::Attached && FSkinFrame) {
         const bool mdiChild = FKinds.mdi == skin::MdiRole::Child;
         if (mdiChild) {
@@ -415,6 +422,8 @@ void TVarUdedForm::Reskin() {
     }
     FSkinState = TSkinState::Reskinning;
     if (FSkinFrame) {
+        if (FControl && FMenuPainter && FSkinData->Skins(xcPopupMenu))
+            FMenuPainter->MakePopupsOwnerDrawn(FControl, true);
         UpdateMetrics();
         KeepClientSize(true);
         if (FControl) {
@@ -442,6 +451,14 @@ void TVarUdedForm::RestoreFormProc() {
     FFormLink.reset();
 }
 
+void TVarUdedForm::SkinFormMenus(bool on) {
+    if (!FControl || !FMenuPainter || !FSkinData)
+        return;
+    if (FSkinData->Skins(xcMenuItem))
+        FMenuPainter->MakeMenusOwnerDrawn(FControl, on);
+    FMenuPainter->MakePopupsOwnerDrawn(FControl, on);
+}
+
 void TVarUdedForm::Uninstall() {
     delete FSysPopup;
     FSysPopup = nullptr;
@@ -455,6 +472,9 @@ void TVarUdedForm::Uninstall() {
     UnhookWindow();
     FMdiClient.reset();
     FInstalled = false;
+    if (!destroying)
+        SkinFormMenus(false);
+    FMenuPainter.reset();
     if (FControl && FColorSaved && !destroying)
         FControl->SetColor(FSavedColor);
     if (!FSkinFrame) {
@@ -498,6 +518,8 @@ void TVarUdedForm::UninstallOnDestroy() {
     FInstalled = false;
     FHotObject = nullptr;
     FMenuBar.reset();
+    // Items still holding the painter's handlers find it gone and draw nothing.
+    FMenuPainter.reset();
     FCaptionButtons.clear();
     // The system frees the region with the window.
     FRgn = nullptr;

@@ -27,6 +27,7 @@ class TDataSkinSysButton;
 class TMenuItem;
 class TPopupMenu;
 class TVarUdedMenu;
+class TMenuItemPainter;
 class TSkinData;
 class TVarUdedForm;
 
@@ -141,6 +142,8 @@ public:
 
     // Takes over a framework form's window.
     void AttachForm(TSkinData* skinData, TCustomForm* form);
+    // The painter of menu items drawn from this window's skin.
+    TMenuItemPainter* MenuPainter() const { return FMenuPainter.get(); }
     // Takes over a window that no framework form owns (a standard dialog, a message box).
     void AttachWindow(TSkinData* skinData);
     void SetWindow(HWND window, const std::wstring& name);
@@ -258,6 +261,10 @@ private:
     void FormSetText(TMessage& msg);
     void FormMenuChanged(TMessage& msg);
     LRESULT WMOpenMenuAt(LPARAM lParam);
+    LRESULT WMMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT WMDrawItem(WPARAM wParam, LPARAM lParam);
+    // Framework menus of the form drawn by the skin (or given back to the framework).
+    void SkinFormMenus(bool on);
 
     // Painting.
     bool ComposeToBitmap(int width, int height);
@@ -330,5 +337,6 @@ private:
     TGlyphCache FGlyphs;
     std::unique_ptr<TMdiClientHook> FMdiClient;
     std::unique_ptr<TVarUdedMenu> FMenuBar;
+    std::shared_ptr<TMenuItemPainter> FMenuPainter;
     skin::PaintScratchUse FScratch; // the painters' shared scratch lives while skinners do
 };

@@ -3,6 +3,7 @@
 // once the skinner is active.
 
 #include "framework/Forms.h"
+#include "skin/MenuItemPaint.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
 #include "skin/VarUdedMenu.h"
@@ -104,6 +105,10 @@ LRESULT TVarUdedForm::StageThree(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (FSkinState == TSkinState::Attached || maximizedMdiChild)
         return Default(msg, wParam, lParam);
     switch (msg) {
+    case WM_MEASUREITEM:
+        return WMMeasureItem(wParam, lParam);
+    case WM_DRAWITEM:
+        return WMDrawItem(wParam, lParam);
     case WM_NCCALCSIZE:
         return WMNCCalcSize(wParam, lParam);
     case WM_NCHITTEST:
@@ -179,6 +184,59 @@ void TVarUdedForm::FormMenuChanged(TMessage& msg) {
     else if (!FMenuBar)
         TakeMenu(menu);
     SetMenu(FWnd, nullptr);
+}
+
+// Owner-drawn menu items: entries of the skinned bar's drop-downs are drawn here from the
+// skin; other framework items go on to the framework, whose handlers are the skin's; entries
+// only the system menu knows are drawn from a temporary item.
+LRESULT TVarUdedForm::WMMeasureItem(WPARAM wParam, LPARAM lParam) {
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    const bool hasMenu = FMenuHandle || FMenuBar || FSysPopup;
+    if (!measure || measure->CtlType != ODT_MENU || !hasMenu || !FMenuPainter)
+        return Default(WM_MEASUREITEM, wParam, lParam);
+    TMainMenu* bar = FMenuBar ? FMenuBar->Menu() : nullptr;
+    if (TMenuItem* item = bar ? bar->FindItem(measure->itemID) : nullptr) {
+        skin::WindowDC dc(FWnd);
+        TCanvas canvas(dc.Get());
+        canvas.Font()->Assign(*MenuFont());
+        int width = 0;
+        int height = 0;
+        item->MeasureItem(canvas, width, height);
+        FMenuPainter->MeasureMenuItem(item, &canvas, width, height);
+        canvas.SetHandle(nullptr);
+        measure->itemWidth = static_cast<UINT>(width);
+        measure->itemHeight = static_cast<UINT>(height);
+        return 1;
+    }
+    if (FindMenuItemByCommand(measure->itemID) || (measure->itemID >= 1 && measure->itemID <= 4095))
+        return Default(WM_MEASUREITEM, wParam, lParam);
+    FMenuPainter->MeasureSystemItem(FWnd, FSysMenu, *measure);
+    return 1;
+}
+
+LRESULT TVarUdedForm::WMDrawItem(WPARAM wParam, LPARAM lParam) {
+    auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    const bool hasMenu = FMenuHandle || FMenuBar || FSysPopup;
+    if (!draw || draw->CtlType != ODT_MENU || !hasMenu || !FMenuPainter)
+        return Default(WM_DRAWITEM, wParam, lParam);
+    if (TSkinManage* manager = SkinManager())
+        manager->SetPopupMenuHandle(reinterpret_cast<HMENU>(draw->hwndItem));
+    TMainMenu* bar = FMenuBar ? FMenuBar->Menu() : nullptr;
+    if (TMenuItem* item = bar ? bar->FindItem(draw->itemID) : nullptr) {
+        TCanvas canvas(draw->hDC);
+        canvas.Font()->Assign(*MenuFont());
+        const bool selected = (draw->itemState & ODS_SELECTED) != 0;
+        if (FSkinData->Elements().MenuItem && !FSkinData->Elements().MenuItem->Image.Empty())
+            FMenuPainter->DrawMenuItem(item, &canvas, draw->rcItem, selected);
+        else
+            FMenuPainter->DrawPlainMenuItem(item, &canvas, selected, draw->rcItem);
+        canvas.SetHandle(nullptr);
+        return 1;
+    }
+    if (FindMenuItemByCommand(draw->itemID) || (draw->itemID >= 1 && draw->itemID <= 4095))
+        return Default(WM_DRAWITEM, wParam, lParam);
+    FMenuPainter->DrawSystemItem(*draw);
+    return 1;
 }
 
 LRESULT TVarUdedForm::WMOpenMenuAt(LPARAM lParam) {

@@ -4,6 +4,7 @@
 
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "skin/MenuItemPaint.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
 
@@ -30,6 +31,10 @@ TMenuItem* TVarUdedForm::AddSysItem(const std::wstring& caption, int tag, int im
     item->SetTag(tag);
     item->SetImageIndex(image);
     FSysPopup->Items()->Add(item);
+    if (FMenuPainter) {
+        item->OnDrawItem = FMenuPainter->DrawHandler();
+        item->OnMeasureItem = FMenuPainter->PopupMeasureHandler();
+    }
     return item;
 }
 

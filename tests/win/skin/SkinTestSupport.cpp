@@ -64,7 +64,7 @@ std::vector<std::uint8_t> PlainEdgeSkin(bool transparentCorners) {
 LRESULT CALLBACK PostLog::Hook(int code, WPARAM wParam, LPARAM lParam) {
     auto* msg = reinterpret_cast<MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE && msg->hwnd == window &&
-        (msg->message == WM_SYSCOMMAND || msg->message == WM_CLOSE ||
+        (msg->message == WM_SYSCOMMAND || msg->message == WM_CLOSE || msg->message == WM_COMMAND ||
          msg->message == skinmsg::kButtonAction)) {
         posted.emplace_back(msg->message, msg->wParam & 0xFFF0);
         msg->message = WM_NULL;

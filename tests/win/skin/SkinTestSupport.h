@@ -39,7 +39,7 @@ template <class Predicate> bool WaitFor(Predicate done) {
     return done();
 }
 
-// Posted system commands, closes and button actions of one window, written down and then
+// Posted commands, system commands, closes and button actions of one window, written down and then
 // dropped, so nothing really runs. Install with SetWindowsHookExW(WH_GETMESSAGE, ...).
 struct PostLog {
     static inline HWND window = nullptr;
