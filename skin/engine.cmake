@@ -4,7 +4,8 @@ devtool_library(skin_model
     ${CMAKE_CURRENT_LIST_DIR}/SkinElements.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BuiltinArt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameGeometry.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CaptionLayout.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/CaptionLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScrollGeometry.cpp)
 target_link_libraries(skin_model PUBLIC skin_read skin_imgutil)
 
 if(WIN32)
