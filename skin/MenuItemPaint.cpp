@@ -47,6 +47,36 @@ void GiveMenuToPopup(HMENU menu) {
         manager->SetPopupMenuHandle(menu);
 }
 
+// A picture of one item's size, selected into a memory context with the menu font.
+class ItemPicture {
+public:
+    explicit ItemPicture(const RECT& rect)
+        : width_(rect.right - rect.left), height_(rect.bottom - rect.top) {
+        if (width_ <= 0 || height_ <= 0)
+            return;
+        picture_ = skin::DibSection::Create(width_, height_, 32);
+        if (!picture_)
+            return;
+        select_.emplace(dc_.Get(), picture_.Handle());
+        font_.emplace(dc_.Get(), MenuFont()->Handle());
+    }
+    explicit operator bool() const { return select_.has_value(); }
+    HDC Dc() const { return dc_.Get(); }
+    RECT All() const { return {0, 0, width_, height_}; }
+    // Copies the picture onto the target at the item's place.
+    void Put(HDC target, const RECT& rect) const {
+        BitBlt(target, rect.left, rect.top, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
+    }
+
+private:
+    int width_;
+    int height_;
+    skin::DibSection picture_;
+    skin::MemoryDC dc_;
+    std::optional<skin::SelectScope> select_;
+    std::optional<skin::SelectScope> font_;
+};
+
 HMENU ParentHandle(TMenuItem* item) {
     return item && item->Parent() ? item->Parent()->Handle() : nullptr;
 }
@@ -99,59 +129,46 @@ void TMenuItemPainter::DrawSystemMenuItem(HMENU menu, TMenuItem* item, bool sele
 
 void TMenuItemPainter::DrawItemOver(HMENU backgroundMenu, TMenuItem* item, TCanvas* canvas,
                                     const RECT& rect, bool selected, bool separatorsAsLines) const {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
-    skin::DibSection work = skin::DibSection::Create(width, height, 32);
+    const ItemPicture work(rect);
     if (!work)
         return;
-    skin::MemoryDC dc;
-    skin::SelectScope select(dc.Get(), work.Handle());
-    skin::SelectScope font(dc.Get(), MenuFont()->Handle());
-    const RECT all{0, 0, width, height};
+    const HDC dc = work.Dc();
+    const RECT all = work.All();
     HBITMAP background = PopupBackgroundOf(backgroundMenu);
     BITMAP info{};
     if (background && GetObjectW(background, sizeof(info), &info) && info.bmWidth > 0) {
         skin::MemoryDC source;
         skin::SelectScope selectSource(source.Get(), background);
-        BitBlt(dc.Get(), 0, 0, width, height, source.Get(), rect.left + kMenuFrame,
+        BitBlt(dc, 0, 0, all.right, all.bottom, source.Get(), rect.left + kMenuFrame,
                rect.top + kMenuFrame, SRCCOPY);
     } else {
         skin::GdiBrush menu(CreateSolidBrush(Colour(skinData_->Colours().Menu)));
-        FillRect(dc.Get(), &all, menu.Get());
+        FillRect(dc, &all, menu.Get());
     }
     const bool separator = separatorsAsLines && item->IsLine();
     if (!separator) {
         const TDataSkinObject& e = *skinData_->Elements().MenuItem;
-        skin::DrawNineGridTo(dc.Get(), all, ImageHandle(e.Image), skin::FrameLayout::SideBySide,
+        skin::DrawNineGridTo(dc, all, ImageHandle(e.Image), skin::FrameLayout::SideBySide,
                              e.Tile != 0, e.Trans != 0, kElementFrames,
                              selected ? kSelectedFrame : kNormalFrame, MarginsOf(e));
-        DrawItemContent(item, dc.Get(), selected, all);
+        DrawItemContent(item, dc, selected, all);
     }
-    BitBlt(canvas->Handle(), rect.left, rect.top, width, height, dc.Get(), 0, 0, SRCCOPY);
+    work.Put(canvas->Handle(), rect);
     if (separator)
         DrawSeparator(canvas->Handle(), rect);
 }
 
 void TMenuItemPainter::DrawPlainMenuItem(TMenuItem* item, TCanvas* canvas, bool selected,
                                          const RECT& rect) const {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
-    skin::DibSection work = skin::DibSection::Create(width, height, 32);
+    const ItemPicture work(rect);
     if (!work)
         return;
-    skin::MemoryDC dc;
-    skin::SelectScope select(dc.Get(), work.Handle());
-    skin::SelectScope font(dc.Get(), MenuFont()->Handle());
     const TSkinColours& c = skinData_->Colours();
     skin::GdiBrush fill(CreateSolidBrush(Colour(selected ? c.Hilight : c.Menu)));
-    const RECT all{0, 0, width, height};
-    FillRect(dc.Get(), &all, fill.Get());
-    DrawItemContent(item, dc.Get(), selected, all);
-    BitBlt(canvas->Handle(), rect.left, rect.top, width, height, dc.Get(), 0, 0, SRCCOPY);
+    const RECT all = work.All();
+    FillRect(work.Dc(), &all, fill.Get());
+    DrawItemContent(item, work.Dc(), selected, all);
+    work.Put(canvas->Handle(), rect);
 }
 
 void TMenuItemPainter::DrawSeparator(HDC target, const RECT& rect) const {

@@ -187,11 +187,18 @@ int TWScrollbar::Along(POINT p) const {
     return vertical_ ? p.y : p.x;
 }
 
-POINT TWScrollbar::NativeScreenPoint(POINT overlayPoint) const {
+TWScrollbar::Forward TWScrollbar::ForwardOf(POINT overlayPoint, bool down) const {
+    if (kind_ == Control) {
+        POINT inTarget = overlayPoint;
+        MapWindowPoints(window_, target_, &inTarget, 1);
+        return {static_cast<UINT>(down ? WM_LBUTTONDOWN : WM_LBUTTONUP), MK_LBUTTON,
+                MAKELPARAM(inTarget.x, inTarget.y)};
+    }
     // The overlay lies exactly over the native bar: the same screen point is the bar's.
-    POINT p = overlayPoint;
-    ClientToScreen(window_, &p);
-    return p;
+    POINT screen = overlayPoint;
+    ClientToScreen(window_, &screen);
+    return {static_cast<UINT>(down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP),
+            static_cast<WPARAM>(vertical_ ? HTVSCROLL : HTHSCROLL), MAKELPARAM(screen.x, screen.y)};
 }
 
 void TWScrollbar::WMMouseMove(LPARAM lParam) {
@@ -232,15 +239,8 @@ void TWScrollbar::WMLButtonDown(LPARAM lParam) {
     Invalidate();
     ReleaseCapture();
     // The system's own scroll loop runs inside this call, exactly as for the native bar.
-    if (kind_ == Control) {
-        POINT inTarget = p;
-        MapWindowPoints(window_, target_, &inTarget, 1);
-        SendMessageW(target_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inTarget.x, inTarget.y));
-    } else {
-        const POINT screen = NativeScreenPoint(p);
-        SendMessageW(target_, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
-                     MAKELPARAM(screen.x, screen.y));
-    }
+    const Forward down = ForwardOf(p, true);
+    SendMessageW(target_, down.message, down.wParam, down.lParam);
     pressed_ = false;
     ReleaseCapture();
     const BarState after = Query();
@@ -253,15 +253,8 @@ void TWScrollbar::WMLButtonUp(LPARAM lParam) {
     const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     pressed_ = false;
     ReleaseCapture();
-    if (kind_ == Control) {
-        POINT inTarget = p;
-        MapWindowPoints(window_, target_, &inTarget, 1);
-        PostMessageW(target_, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(inTarget.x, inTarget.y));
-    } else {
-        const POINT screen = NativeScreenPoint(p);
-        PostMessageW(target_, WM_NCLBUTTONUP, vertical_ ? HTVSCROLL : HTHSCROLL,
-                     MAKELPARAM(screen.x, screen.y));
-    }
+    const Forward up = ForwardOf(p, false);
+    PostMessageW(target_, up.message, up.wParam, up.lParam);
     Invalidate();
 }
 

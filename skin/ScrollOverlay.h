@@ -60,8 +60,14 @@ private:
     BarState Query() const;
     // A point along the bar in overlay coordinates.
     int Along(POINT overlayPoint) const;
-    // The native bar's point under an overlay point, in screen coordinates.
-    POINT NativeScreenPoint(POINT overlayPoint) const;
+    // The message that hands a press (or release) at an overlay point to the native bar: a
+    // non-client press at the same screen point, or a press on the scroll bar control.
+    struct Forward {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    Forward ForwardOf(POINT overlayPoint, bool down) const;
     void Paint(HDC dc, const RECT& client);
 
     HWND target_;

@@ -33,24 +33,6 @@ protected:
     }
 };
 
-// Counts the menus that open and closes each one at once, after an optional picture.
-struct MenuCloser {
-    static inline int opened = 0;
-    static inline const char* screenshot = nullptr;
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu))
-            return;
-        // Taking the picture pumps messages, this timer's among them.
-        if (const char* name = std::exchange(screenshot, nullptr)) {
-            SaveScreenshot(GetDesktopWindow(), name);
-            return;
-        }
-        ++opened;
-        EndMenu();
-    }
-};
-
 } // namespace
 
 TEST_F(SkinCaptionTest, HoverShowsTheHotFrameUntilTheMouseLeaves) {

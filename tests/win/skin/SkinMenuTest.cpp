@@ -46,24 +46,6 @@ protected:
     TMenuItem* disabled_ = nullptr;
 };
 
-// Closes each menu that opens, counting them.
-struct MenuWatch {
-    static inline int opened = 0;
-    static inline const char* screenshot = nullptr;
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu))
-            return;
-        // Taking the picture pumps messages, this timer's among them.
-        if (const char* name = std::exchange(screenshot, nullptr)) {
-            SaveScreenshot(GetDesktopWindow(), name);
-            return;
-        }
-        ++opened;
-        EndMenu();
-    }
-};
-
 } // namespace
 
 TEST_F(SkinMenuTest, BarEntriesOpenTheirMenusAndDisabledOnesRunNothing) {
@@ -86,18 +68,18 @@ TEST_F(SkinMenuTest, BarEntriesOpenTheirMenusAndDisabledOnesRunNothing) {
     PostLog::window = Window();
     PostLog::posted.clear();
     HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, PostLog::Hook, nullptr, GetCurrentThreadId());
-    MenuWatch::opened = 0;
-    MenuWatch::screenshot = "skinned-menu-open";
-    const UINT_PTR timer = SetTimer(nullptr, 0, 60, MenuWatch::Tick);
+    MenuCloser::opened = 0;
+    MenuCloser::screenshot = "skinned-menu-open";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 60, MenuCloser::Tick);
     PressEntry(file);
-    EXPECT_EQ(MenuWatch::opened, 1);
+    EXPECT_EQ(MenuCloser::opened, 1);
     PumpMessages(20);
     PressEntry(tools);
     PumpMessages(20);
     KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
     PostLog::window = nullptr;
-    EXPECT_EQ(MenuWatch::opened, 1) << "a disabled entry shows no menu";
+    EXPECT_EQ(MenuCloser::opened, 1) << "a disabled entry shows no menu";
     int commands = 0;
     for (const auto& [message, command] : PostLog::posted)
         commands += message == WM_COMMAND ? 1 : 0;

@@ -4,6 +4,8 @@
 #include "tools/BmpWrite.h"
 #include "tools/SkinPack.h"
 
+#include <utility>
+
 FramePicture PaintFrameToMemory(TCustomForm& form) {
     RECT r{};
     GetWindowRect(form.Handle(), &r);
@@ -72,6 +74,19 @@ LRESULT CALLBACK PostLog::Hook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+void CALLBACK MenuCloser::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu))
+        return;
+    // Taking the picture pumps messages, this timer's among them.
+    if (const char* name = std::exchange(screenshot, nullptr)) {
+        SaveScreenshot(GetDesktopWindow(), name);
+        return;
+    }
+    ++opened;
+    EndMenu();
+}
+
 void SkinnedMainWindowTest::SetUp() {
     form_ = std::make_unique<TForm1>(nullptr);
     // The window first shows unskinned, so tests can compare before and after.
@@ -90,7 +105,9 @@ void SkinnedMainWindowTest::TearDown() {
 TVarUdedForm* SkinnedMainWindowTest::Skin() {
     TSkinManage* manager = SkinManager();
     manager->Enabled = true;
-    skinner_ = manager->SkinWindow(Window()) ? manager->SkinnerOf(Window()) : nullptr;
+    // The window may have been skinned already by the manager's hook, on an activation.
+    manager->SkinWindow(Window());
+    skinner_ = manager->SkinnerOf(Window());
     EXPECT_NE(skinner_, nullptr);
     if (skinner_)
         WaitFor([&] { return skinner_->SkinState() == TSkinState::Active; });

@@ -47,6 +47,14 @@ struct PostLog {
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
 };
 
+// A thread timer callback that closes each menu that opens, counting them; the first one is
+// pictured first when a screenshot name is set.
+struct MenuCloser {
+    static inline int opened = 0;
+    static inline const char* screenshot = nullptr;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+};
+
 class SkinnedMainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
