@@ -24,6 +24,7 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/MenuItemPaint.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ScrollOverlay.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinScrollbarH.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/SkinScControl.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedMenuTrack.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedPopMenu.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinManage.cpp)

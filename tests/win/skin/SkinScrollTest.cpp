@@ -1,8 +1,12 @@
 // Skinned scroll bars over the main window's result list: placed exactly over the native bar,
-// shown and hidden with it, scrolling exactly as the native bar does, and gone with the list.
+// shown and hidden with it, scrolling exactly as the native bar does, and gone with the list;
+// and a stand-alone scroll bar control with its thumb at any range.
 
+#include "skin/SkinScControl.h"
 #include "skin/SkinScrollbarH.h"
 #include "tests/win/skin/SkinTestSupport.h"
+
+#include <climits>
 
 namespace {
 
@@ -109,4 +113,48 @@ TEST_F(SkinScrollTest, OverlaysGoWithTheirControlsWindow) {
     }
     PumpMessages(20);
     EXPECT_EQ(ThreadWindowCount(), windows);
+}
+
+TEST_F(SkinScrollTest, StandAloneScrollBarThumbFollowsItsRangeAtAnyScale) {
+    ASSERT_NE(Skin(), nullptr);
+    HWND bar =
+        CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 200,
+                        list_->Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(bar, nullptr);
+    {
+        TSkinScControl skinned(bar, &Data());
+        TWScrollbar& overlay = *skinned.Overlay();
+        ASSERT_TRUE(overlay.Shown());
+        RECT covered{};
+        GetWindowRect(overlay.Window(), &covered);
+        RECT control{};
+        GetWindowRect(bar, &control);
+        EXPECT_TRUE(EqualRect(&covered, &control));
+        const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+        const skin::ScrollRange ranges[] = {{0, 100, 10, 0},
+                                            {0, 100, 10, 50},
+                                            {0, 100, 1, 100},
+                                            {INT_MIN, INT_MAX, 1000, 0},
+                                            {INT_MIN, INT_MAX, 0x7FFFFFFF, INT_MAX / 2}};
+        for (const skin::ScrollRange& r : ranges) {
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_ALL;
+            info.nMin = r.min;
+            info.nMax = r.max;
+            info.nPage = r.page;
+            info.nPos = r.position;
+            SetScrollInfo(bar, SB_CTL, &info, TRUE);
+            GetScrollInfo(bar, SB_CTL, &info); // as the control keeps it
+            UpdateWindow(overlay.Window());
+            const skin::ThumbSpan expected =
+                skin::StandaloneThumb(200, arrow, {info.nMin, info.nMax, info.nPage, info.nPos});
+            EXPECT_EQ(overlay.PaintedThumb().start, expected.start) << r.min << " " << r.max;
+            EXPECT_EQ(overlay.PaintedThumb().length, expected.length) << r.min << " " << r.max;
+            EXPECT_GE(expected.start, arrow);
+            EXPECT_LE(expected.End(), 200 - arrow);
+        }
+        SaveScreenshot(Window(), "skinned-stand-alone-scroll-bar");
+    }
+    DestroyWindow(bar);
 }
