@@ -1,6 +1,6 @@
 #include "tools/defaultskin/SkinArt.h"
 
-#include "tests/native/tools/ToolTestFolder.h"
+#include "tests/native/common/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ protected:
         return RunSkinArt(args, out_, err_);
     }
 
-    ToolTestFolder folder_{"skinart-test-"};
+    TestFolder folder_{"skinart-test-"};
     std::ostringstream out_;
     std::ostringstream err_;
 };

@@ -1,6 +1,6 @@
 #include "tools/SkinPackTool.h"
 
-#include "tests/native/tools/ToolTestFolder.h"
+#include "tests/native/common/TestFolder.h"
 #include "tools/BmpWrite.h"
 #include "tools/SkinPack.h"
 
@@ -40,7 +40,7 @@ protected:
     }
     std::string In(const std::string& name) const { return folder_ / name; }
 
-    ToolTestFolder folder_{"skinpack-test-"};
+    TestFolder folder_{"skinpack-test-"};
     std::ostringstream out_;
     std::ostringstream err_;
 };

@@ -6,12 +6,12 @@
 #include <map>
 #include <string>
 
-class ToolTestFolder {
+class TestFolder {
 public:
-    explicit ToolTestFolder(const std::string& prefix);
-    ~ToolTestFolder();
-    ToolTestFolder(const ToolTestFolder&) = delete;
-    ToolTestFolder& operator=(const ToolTestFolder&) = delete;
+    explicit TestFolder(const std::string& prefix);
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
