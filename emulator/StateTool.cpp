@@ -150,15 +150,25 @@ struct Link {
     int machine = 0;
 };
 
-std::optional<Link> LinkFrom(const std::vector<std::string>& args, std::size_t first) {
-    if (args.size() < first + 3)
-        return std::nullopt;
-    const auto port = Integer(args[first]);
-    const auto baud = Integer(args[first + 1]);
-    const auto machine = Integer(args[first + 2]);
-    if (!port || !baud || !machine)
-        return std::nullopt;
-    return Link{*port, *baud, *machine};
+// The words that should be a number, named when one is not.
+std::string NotANumber(const std::string& word, const std::string& what) {
+    return "\"" + word + "\" is not " + what;
+}
+
+// The port, baud rate and machine number from three words; names the first that is no number.
+std::optional<Link> LinkFrom(const std::vector<std::string>& args, std::size_t first,
+                             std::string& wrong) {
+    const char* const what[] = {"a port number", "a baud rate", "a machine number"};
+    int values[3] = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto value = Integer(args[first + i]);
+        if (!value) {
+            wrong = NotANumber(args[first + i], what[i]);
+            return std::nullopt;
+        }
+        values[i] = *value;
+    }
+    return Link{values[0], values[1], values[2]};
 }
 
 // A wrong command line.
@@ -266,7 +276,7 @@ ChangeCommand CardChange(const std::vector<std::string>& args, std::string& wron
     if (what == "issue" && args.size() <= 3) {
         const auto number = args.size() == 3 ? Integer(args[2]) : kDemoCardNumber;
         if (!number || *number > static_cast<int>(kMaxCardNumber)) {
-            wrong = "a card number is 0 to 1048575";
+            wrong = NotANumber(args[2], "a card number: a card number is 0 to 1048575");
             return {};
         }
         return [number = *number](Emulator& emulator, const DeviceState&) {
@@ -289,16 +299,18 @@ ChangeCommand CardChange(const std::vector<std::string>& args, std::string& wron
 // The change of a "records" command line; empty when the words are not one.
 ChangeCommand RecordsChange(const std::vector<std::string>& args, std::string& wrong) {
     const std::string what = args.size() > 1 ? args[1] : "";
-    const auto link = LinkFrom(args, 2);
     const bool add = what == "add" && args.size() == 6;
     const bool clear = what == "clear" && args.size() == 5;
-    if (!link || (!add && !clear)) {
+    if (!add && !clear) {
         wrong = "records takes add PORT BAUD MACHINE N or clear PORT BAUD MACHINE";
         return {};
     }
+    const auto link = LinkFrom(args, 2, wrong);
+    if (!link)
+        return {};
     const auto count = add ? Integer(args[5]) : std::optional<int>(0);
     if (!count || *count > static_cast<int>(kMaxRecordCapacity)) {
-        wrong = "the number of records is 0 to 1000000";
+        wrong = NotANumber(args[5], "a number of records: the number is 0 to 1000000");
         return {};
     }
     return [link = *link, clear, count = *count](Emulator& emulator, const DeviceState& before) {
@@ -414,6 +426,12 @@ int RunStateTool(const std::vector<std::string>& arguments,
         return PrintTrace(args.size() == 2 ? PathFromArgument(args[1]) : tracePath, out, err);
     if (command == "show" && (args.size() == 1 || (args.size() == 2 && args[1] == "blocks")))
         return Show(options.statePath, args.size() == 2, out, err);
+    if (command == "show") {
+        const std::string& extra = args[1] == "blocks" ? args[2] : args[1];
+        return Fail(err, "show takes nothing or blocks, not \"" + extra + "\"");
+    }
+    if (command == "trace")
+        return Fail(err, "trace takes at most one file, not \"" + args[2] + "\"");
 
     std::string wrong;
     ChangeCommand change;
@@ -427,8 +445,10 @@ int RunStateTool(const std::vector<std::string>& arguments,
             emulator.Change([&](DeviceState& state) { state = NewInstallation(now); });
             return Done("New installation.\n");
         };
+    else if (command == "reset")
+        wrong = "reset takes nothing, not \"" + args[1] + "\"";
     else
-        wrong = "unknown command \"" + command + "\" or wrong words after it; see p2state --help";
+        wrong = "unknown command \"" + command + "\"; see p2state --help";
     if (!change)
         return Fail(err, wrong);
     return RunChange(change, options, out, err);

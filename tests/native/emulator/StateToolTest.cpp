@@ -57,8 +57,6 @@ TEST_F(StateTool, PutsCardsOnTheReader) {
     EXPECT_NE(out_.str().find("personal purse (blocks 4, 5): 100.00 / 100.00"), std::string::npos);
     ASSERT_EQ(Run({"card", "remove"}), 0);
     EXPECT_FALSE(Saved().reader.card.has_value());
-    EXPECT_NE(Run({"card", "issue", "1048576"}), 0);
-    EXPECT_NE(Run({"card", "issue", "12x"}), 0);
 }
 
 TEST_F(StateTool, AddsAndClearsTerminalRecords) {
@@ -66,16 +64,12 @@ TEST_F(StateTool, AddsAndClearsTerminalRecords) {
     EXPECT_EQ(Saved().terminals[1].records.size(), 13u);
     ASSERT_EQ(Run({"records", "clear", "4", "19200", "1"}), 0);
     EXPECT_TRUE(Saved().terminals[0].records.empty());
-    EXPECT_NE(Run({"records", "add", "4", "9600", "2", "5"}), 0);
-    EXPECT_NE(err_.str().find("no terminal"), std::string::npos);
-    EXPECT_NE(Run({"records", "add", "4", "19200", "2"}), 0);
 }
 
 TEST_F(StateTool, PrintsTheTrace) {
     std::ofstream(folder_ / "trace.txt") << "getnum(4, 19200, 1) -> 23\n";
     ASSERT_EQ(Run({"trace", (folder_ / "trace.txt").string()}), 0);
     EXPECT_EQ(out_.str(), "getnum(4, 19200, 1) -> 23\n");
-    EXPECT_NE(Run({"trace", (folder_ / "none.txt").string()}), 0);
 }
 
 // A command that only shows never writes: not for a missing file, not for a state file. Names
@@ -139,15 +133,33 @@ TEST_F(StateTool, RefusesBadInputAndChangesNothing) {
         {{"--state", ""}, 2, "--state needs the name of the state file"},
         {{"--state", in("good.state")}, 2, "Usage: p2state"},
         {{"--stat", in("good.state"), "show"}, 2, "unknown option \"--stat\""},
-        {{"--state", in("good.state"), "show", "all"}, 2, "unknown command \"show\" or wrong"},
+        {{"--state", in("good.state"), "show", "all"},
+         2,
+         "show takes nothing or blocks, not \"all\""},
+        {{"--state", in("good.state"), "show", "blocks", "x"}, 2, "not \"x\""},
+        {{"trace", in("trace.txt"), "more"}, 2, "trace takes at most one file, not \"more\""},
+        {{"--state", in("good.state"), "reset", "now"}, 2, "reset takes nothing, not \"now\""},
         {{"--state", in("good.state"), "blank"}, 2, "unknown command \"blank\""},
-        {{"--state", in("good.state"), "card", "issue", "1048576"}, 2, "0 to 1048575"},
+        {{"--state", in("good.state"), "card", "flip"}, 2, "card takes blank, issue"},
+        {{"--state", in("good.state"), "card", "issue", "1048576"},
+         2,
+         "\"1048576\" is not a card number: a card number is 0 to 1048575"},
+        {{"--state", in("good.state"), "card", "issue", "12x"}, 2, "\"12x\" is not a card number"},
         {{"--state", in("good.state"), "records", "add", "4", "9600", "1", "5"},
          2,
          "no terminal on that port"},
         {{"--state", in("good.state"), "records", "add", "4", "19200", "1"},
          2,
          "records takes add"},
+        {{"--state", in("good.state"), "records", "add", "4", "fast", "1", "5"},
+         2,
+         "\"fast\" is not a baud rate"},
+        {{"--state", in("good.state"), "records", "clear", "COM4", "19200", "1"},
+         2,
+         "\"COM4\" is not a port number"},
+        {{"--state", in("good.state"), "records", "add", "4", "19200", "1", "-1"},
+         2,
+         "\"-1\" is not a number of records"},
     };
     const auto before = files.Snapshot();
     for (const auto& c : cases) {
