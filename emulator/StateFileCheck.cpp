@@ -2,9 +2,6 @@
 
 #include "emulator/StateFile.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace emulator {
 
 StateFileCheck CheckStateFile(const std::filesystem::path& path) {
@@ -28,17 +25,23 @@ StateFileCheck CheckStateFile(const std::filesystem::path& path) {
         check.kind = StateFileKind::NotState;
         return check;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in) {
+    // A regular file is read as the library reads it; loading moves and writes nothing.
+    StateFile::LoadResult loaded = StateFile(path).Load();
+    switch (loaded.status) {
+    case StateFile::Status::Loaded:
+        check.kind = StateFileKind::State;
+        check.state = std::move(loaded.state);
+        break;
+    case StateFile::Status::Missing:
+        check.kind = StateFileKind::Missing;
+        break;
+    case StateFile::Status::Unreadable:
         check.kind = StateFileKind::Unreadable;
-        return check;
+        break;
+    case StateFile::Status::Broken:
+        check.kind = StateFileKind::NotState;
+        break;
     }
-    auto state = ParseState(text.str());
-    check.kind = state ? StateFileKind::State : StateFileKind::NotState;
-    if (state)
-        check.state = std::move(*state);
     return check;
 }
 
