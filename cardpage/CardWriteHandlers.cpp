@@ -54,18 +54,11 @@ void TForm1::xxx(TObject*) {
     const TDateParts issue =
         DecodeDateTime(Control<TDateTimePicker>(L"DateTimePicker2")->DateTime());
     const std::string issueDate = IssueDateText(issue.year, issue.month, issue.day);
+    // Every input is converted before the first call: a typing slip in any box must not leave
+    // the opening amount on the card, or the corrected second press would credit it again.
+    // The amount first, then the record's inputs last argument first, then sector and port.
     const wchar_t separator = DecimalSeparator();
     const std::int32_t amount = FenFromYuan(BoxText(*this, L"Edit17"), separator);
-
-    // The opening amount goes into the first personal purse block only.
-    const std::int32_t purseBlock = PersonalPurse(CardSector(*this)).first;
-    if (!Library().addje(ReaderPort(*this), ReaderCode().c_str(), purseBlock, amount)) {
-        ShowPlainMessage(L"写信息失败");
-        return;
-    }
-
-    // The record's inputs are converted only now, last argument first: an error here leaves
-    // the purse credited and the record unwritten.
     const std::int32_t limit4 = IntegerBox(*this, L"Edit27");
     const std::int32_t limit3 = IntegerBox(*this, L"Edit26");
     const std::int32_t limit2 = IntegerBox(*this, L"Edit25");
@@ -75,11 +68,19 @@ void TForm1::xxx(TObject*) {
     const TextArg password(BoxText(*this, L"Edit72"));
     const TextArg name(BoxText(*this, L"Edit18"));
     const std::int32_t cardNumber = IntegerBox(*this, L"Edit16");
-    const std::string recordBlock = BlockText(CardRecordBlock(CardSector(*this)));
+    const std::int32_t sector = CardSector(*this);
+    const std::int32_t port = ReaderPort(*this);
+
+    // The opening amount goes into the first personal purse block only.
+    if (!Library().addje(port, ReaderCode().c_str(), PersonalPurse(sector).first, amount)) {
+        ShowPlainMessage(L"写信息失败");
+        return;
+    }
+    const std::string recordBlock = BlockText(CardRecordBlock(sector));
     const bool written =
-        Library().tolvane(ReaderPort(*this), ReaderCode().c_str(), recordBlock.c_str(), cardNumber,
-                          name.get(), password.get(), issueDate.c_str(), kFlags, minimumBalance,
-                          dailyLimit, limit1, limit2, limit3, limit4, typeCode.get());
+        Library().tolvane(port, ReaderCode().c_str(), recordBlock.c_str(), cardNumber, name.get(),
+                          password.get(), issueDate.c_str(), kFlags, minimumBalance, dailyLimit,
+                          limit1, limit2, limit3, limit4, typeCode.get());
     ReportCardStatus(*this, written ? L"写信息成功！" : L"写信息失败！");
 }
 

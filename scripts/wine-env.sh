@@ -30,10 +30,24 @@ export WINEARCH=$DEVTOOL_WINE_ARCH
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Wine draws the glyphs of caption buttons, scroll arrows and check marks with its own symbol
+# font Marlett (package fonts-wine, installed by setup.sh); without it they show as letters
+# ("0 1 r"). Debian's Wine does not look in the folder that package fills, so the prefix's font
+# folder gets a link to Marlett. Only to Marlett: Wine's Tahoma and MS Sans Serif would take those
+# names from the CJK font that the replacements below give them, and Chinese text would suffer.
+wine_link_symbol_font() {
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f "$marlett" ] && [ -d "$fonts" ] || return 0
+    [ -e "$fonts/marlett.ttf" ] || ln -s "$marlett" "$fonts/marlett.ttf"
+}
+
 # Sets up the prefix once: serially, because parallel first use of a fresh prefix races.
 wine_prepare_prefix() {
     local stamp="$WINEPREFIX/.devtool-ready"
-    [ -f "$stamp" ] && return 0
+    if [ -f "$stamp" ]; then
+        wine_link_symbol_font
+        return 0
+    fi
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
@@ -59,6 +73,7 @@ wine_prepare_prefix() {
     rm -f "$reg.tmp"
     "$WINE" regedit /S "$reg" >/dev/null 2>&1
     "$WINESERVER" -w
+    wine_link_symbol_font
     touch "$stamp"
 }
 

@@ -30,10 +30,21 @@ public:
         return byte;
     }
 
+    // Bytes the bits taken so far came from, the zeros past the end included.
+    std::size_t BytesUsed() const {
+        const std::size_t bits = 8 * (pos_ + padding_) - static_cast<std::size_t>(count_);
+        return (bits + 7) / 8;
+    }
+
 private:
     void Fill() {
         while (count_ <= 8) {
-            const unsigned next = pos_ < input_.size() ? input_[pos_++] : 0u;
+            unsigned next = 0;
+            if (pos_ < input_.size()) {
+                next = input_[pos_++];
+            } else {
+                ++padding_;
+            }
             buffer_ = static_cast<std::uint16_t>(buffer_ | (next << (8 - count_)));
             count_ += 8;
         }
@@ -41,6 +52,7 @@ private:
 
     std::span<const std::uint8_t> input_;
     std::size_t pos_ = 0;
+    std::size_t padding_ = 0; // zero bytes read past the end
     std::uint16_t buffer_ = 0;
     int count_ = 0;
 };
@@ -89,7 +101,8 @@ std::string AsciiLower(std::string_view text) {
     return out;
 }
 
-void TLZH::Unpack(std::size_t outLength, std::span<const std::uint8_t> input, TByteBuffer& output) {
+std::size_t TLZH::Unpack(std::size_t outLength, std::span<const std::uint8_t> input,
+                         TByteBuffer& output) {
     std::unique_ptr<DecoderTables> tables;
     try {
         tables = std::make_unique<DecoderTables>();
@@ -125,6 +138,7 @@ void TLZH::Unpack(std::size_t outLength, std::span<const std::uint8_t> input, TB
             r = (r + 1) & mask;
         }
     }
+    return in.BytesUsed();
 }
 
 void TSkinReader::Clear() {

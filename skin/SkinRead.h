@@ -27,7 +27,10 @@ public:
     // Decodes the LZHUF stream in input until outLength bytes have been produced; output then
     // holds exactly those bytes. Input that runs out reads as zero bytes, so a truncated stream
     // still gives outLength bytes. The caller bounds outLength.
-    void Unpack(std::size_t outLength, std::span<const std::uint8_t> input, TByteBuffer& output);
+    // Answers how many input bytes the decoding used, counting the zeros read past the end: a
+    // number above input.size() tells a caller that wants to know that the stream was short.
+    std::size_t Unpack(std::size_t outLength, std::span<const std::uint8_t> input,
+                       TByteBuffer& output);
 };
 
 // Why a package was refused (or Ok).

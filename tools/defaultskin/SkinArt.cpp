@@ -1,16 +1,16 @@
 // skinart: draws the images of the default skin into a folder, as 24-bit BMP files that the
 // description default.ini names. A light, flat look with a blue caption; magenta (0xFF00FF)
 // marks the pixels the engine leaves transparent.
-//
-//   skinart <folder>
+
+#include "tools/defaultskin/SkinArt.h"
 
 #include "tools/BmpWrite.h"
+#include "tools/ToolFiles.h"
 #include "tools/defaultskin/Raster.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -46,13 +46,8 @@ fs::path g_folder;
 int g_written = 0;
 
 void Save(const std::string& name, const Raster& image) {
-    const auto bytes = EncodeBmp24(image.Width(), image.Height(), image.Pixels());
-    std::ofstream out(g_folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + name);
-    }
+    tools::WriteWholeFile(g_folder / name,
+                          EncodeBmp24(image.Width(), image.Height(), image.Pixels()));
     ++g_written;
 }
 
@@ -608,37 +603,61 @@ void DrawUpDown() {
     }
 }
 
+constexpr char kHelp[] = R"(Usage: skinart FOLDER
+
+Draws the images of the program's default skin into FOLDER (made when missing), as the 24-bit
+BMP files its description default.ini names; skinpack then packs them with the description.
+
+  --help, -h   this text
+)";
+
+void DrawAll() {
+    DrawFrame();
+    DrawCaptionButton("close.bmp", Glyph::Close);
+    DrawCaptionButton("max.bmp", Glyph::Maximize);
+    DrawCaptionButton("restore.bmp", Glyph::Restore);
+    DrawCaptionButton("min.bmp", Glyph::Minimize);
+    DrawMdiControls();
+    DrawButtons();
+    DrawCheckAndRadio();
+    DrawComboParts();
+    DrawScrollBars();
+    DrawTabs();
+    DrawStatusAndGroups();
+    DrawProgress();
+    DrawMenus();
+    DrawHeaderAndToolbars();
+    DrawTrackBars();
+    DrawUpDown();
+}
+
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: skinart <folder>\n";
+int RunSkinArt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto asksHelp = [](const std::string& word) { return word == "--help" || word == "-h"; };
+    if (std::any_of(args.begin(), args.end(), asksHelp)) {
+        out << kHelp;
+        return 0;
+    }
+    if (args.size() != 1) {
+        err << "skinart: " << (args.empty() ? "name the folder to draw into" : "one folder only")
+            << "; usage: skinart FOLDER (see skinart --help)\n";
+        return 2;
+    }
+    // A word that looks like an option is one this tool does not know, not a folder to make.
+    if (args[0].starts_with("-")) {
+        err << "skinart: unknown option \"" << args[0] << "\"; usage: skinart FOLDER\n";
         return 2;
     }
     try {
-        g_folder = argv[1];
-        fs::create_directories(g_folder);
-        DrawFrame();
-        DrawCaptionButton("close.bmp", Glyph::Close);
-        DrawCaptionButton("max.bmp", Glyph::Maximize);
-        DrawCaptionButton("restore.bmp", Glyph::Restore);
-        DrawCaptionButton("min.bmp", Glyph::Minimize);
-        DrawMdiControls();
-        DrawButtons();
-        DrawCheckAndRadio();
-        DrawComboParts();
-        DrawScrollBars();
-        DrawTabs();
-        DrawStatusAndGroups();
-        DrawProgress();
-        DrawMenus();
-        DrawHeaderAndToolbars();
-        DrawTrackBars();
-        DrawUpDown();
-    } catch (const std::exception& e) {
-        std::cerr << "skinart: " << e.what() << "\n";
+        g_folder = args[0];
+        g_written = 0;
+        tools::MakeFolder(g_folder);
+        DrawAll();
+    } catch (const tools::ToolError& error) {
+        err << "skinart: " << error.what() << "\n";
         return 1;
     }
-    std::cout << "skinart: " << g_written << " images in " << g_folder.string() << "\n";
+    out << "skinart: " << g_written << " images in " << g_folder.string() << "\n";
     return 0;
 }

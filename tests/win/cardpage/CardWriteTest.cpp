@@ -73,47 +73,55 @@ TEST_F(WriteCard, FullWriteStops) {
     ExpectPlainMessage(L"请输入正确的卡号！");
     EXPECT_TRUE(Calls().empty());
 
-    // An amount of more than two decimals: the integer error of its fen, before any call.
-    boxes_.Clear();
-    SetText(L"Edit16", L"1");
-    SetText(L"Edit17", L"1.234");
-    Press(L"Button18");
-    ExpectConversionError(L"'123.4' is not a valid integer value.");
-    EXPECT_TRUE(Calls().empty());
-
     // The purse refuses: the record is not written.
     boxes_.Clear();
-    SetText(L"Edit17", L"0");
+    SetText(L"Edit16", L"1");
     Press(L"Button18");
     ExpectPlainMessage(L"写信息失败");
     EXPECT_EQ(Calls(), (Calls_{"addje(3, \"01\", 4, 0)"}));
     EXPECT_EQ(Status(), L"");
 }
 
-// The record's inputs are converted after the purse was credited, last argument first: the
-// first bad box in that order is the one named, and the record is not written.
-TEST_F(WriteCard, RecordInputsConvertedAfterThePurse) {
+// Every input is converted before the purse is credited: with every box bad at once, each press
+// names the next bad box in the order amount, limits 4 to 1, daily limit, minimum balance, card
+// number, sector, port, and calls nothing. Once all are mended the card is written with the
+// same calls as ever, the purse credited once.
+TEST_F(WriteCard, EveryInputConvertedBeforeThePurse) {
     fake_.StandingTruth("addje", true);
-    SetText(L"Edit16", L"12a");
-    SetText(L"Edit65", L"x");
-    SetText(L"Edit63", L"9,99");
-    SetText(L"Edit24", L"");
-    Press(L"Button18");
-    ExpectConversionError(L"'' is not a valid integer value.");
-    SetText(L"Edit24", L"1");
+    fake_.StandingTruth("tolvane", true);
+    const struct {
+        const wchar_t* box;
+        const wchar_t* bad;
+        const wchar_t* error;
+        const wchar_t* good;
+    } cases[] = {
+        {L"Edit17", L"1.234", L"'123.4' is not a valid integer value.", L"0"},
+        {L"Edit27", L"4O", L"'4O' is not a valid integer value.", L"255"},
+        {L"Edit26", L"", L"'' is not a valid integer value.", L"255"},
+        {L"Edit25", L"2.5", L"'2.5' is not a valid integer value.", L"255"},
+        {L"Edit24", L"25 5", L"'25 5' is not a valid integer value.", L"255"},
+        {L"Edit63", L"9,99", L"'9,99' is not a valid floating point value.", L"9999999.99"},
+        {L"Edit65", L"x", L"'x' is not a valid floating point value.", L"0"},
+        {L"Edit16", L"12a", L"'12a' is not a valid integer value.", L"1"},
+        {L"sq", L"s0", L"'s0' is not a valid integer value.", L"0"},
+        {L"ComboBox1", L"COM3", L"'COM3' is not a valid integer value.", L"3"},
+    };
+    for (const auto& c : cases)
+        SetText(c.box, c.bad);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(U8(c.box));
+        boxes_.Clear();
+        Press(L"Button18");
+        ExpectConversionError(c.error);
+        EXPECT_TRUE(Calls().empty());
+        EXPECT_EQ(Status(), L"");
+        SetText(c.box, c.good);
+    }
     boxes_.Clear();
     Press(L"Button18");
-    ExpectConversionError(L"'9,99' is not a valid floating point value.");
-    SetText(L"Edit63", L"9.99");
-    boxes_.Clear();
-    Press(L"Button18");
-    ExpectConversionError(L"'x' is not a valid floating point value.");
-    SetText(L"Edit65", L"0");
-    boxes_.Clear();
-    Press(L"Button18");
-    ExpectConversionError(L"'12a' is not a valid integer value.");
-    EXPECT_EQ(fake_.CallsTo("addje").size(), 4u);
-    EXPECT_TRUE(fake_.CallsTo("tolvane").empty());
+    EXPECT_EQ(Calls(), (Calls_{"addje(3, \"01\", 4, 0)", kDefaultRecord}));
+    EXPECT_EQ(U8(Status()), "写信息成功！");
+    EXPECT_TRUE(boxes_.Shown().empty());
 }
 
 TEST_F(WriteCard, CardNumberAlone) {

@@ -103,6 +103,23 @@ TEST_F(CardPageEndToEnd, IssueOnSectorZero) {
     EXPECT_TRUE(TakeShown().empty());
 }
 
+// A slip in a record box stops the issue before the purse is credited; the corrected second
+// press credits the opening amount once.
+TEST_F(CardPageEndToEnd, IssueAfterASlipCreditsOnce) {
+    StateTool("card blank");
+    SetIssueInputs();
+    SetText(L"Edit25", L"2O");
+    Press(L"Button18");
+    EXPECT_EQ(TakeShown(), (Texts{L"'2O' is not a valid integer value."}));
+    EXPECT_EQ(Status(), L"");
+    SetText(L"Edit25", L"20");
+    Press(L"Button18");
+    EXPECT_EQ(U8(Status()), "写信息成功！");
+    ReadCard();
+    ExpectIssuedCard();
+    EXPECT_TRUE(TakeShown().empty());
+}
+
 // On sector 2 the record lies in blocks 9-10 and the personal purse in block 12; sector 0
 // stays blank.
 TEST_F(CardPageEndToEnd, IssueOnSectorTwo) {

@@ -17,7 +17,9 @@ void EmulatorPageTest::TearDown() {
 }
 
 void EmulatorPageTest::StateTool(const std::string& commandLine) {
-    std::vector<std::string> args{"--state", library_.StatePath().string()};
+    // The tool reads its command line as UTF-8.
+    const std::u8string statePath = library_.StatePath().u8string();
+    std::vector<std::string> args{"--state", std::string(statePath.begin(), statePath.end())};
     std::istringstream words(commandLine);
     for (std::string word; words >> word;)
         args.push_back(word);
