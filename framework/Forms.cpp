@@ -267,6 +267,9 @@ void TCustomForm::SetIcon(HICON icon) {
 
 void TCustomForm::InitializeHandle() {
     TWinControl::InitializeHandle();
+    // The bar first: the MDI client fills the client area left below it.
+    if (menu_)
+        ::SetMenu(Handle(), menu_->Handle());
     if (formStyle_ == TFormStyle::fsMDIForm && !clientHandle_) {
         CLIENTCREATESTRUCT client{};
         client.idFirstChild = 0xFF00;
@@ -277,8 +280,6 @@ void TCustomForm::InitializeHandle() {
             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, r.right,
             r.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), &client);
     }
-    if (menu_)
-        ::SetMenu(Handle(), menu_->Handle());
     if (HICON icon = Icon()) {
         SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
