@@ -2,6 +2,7 @@
 
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "skin/ControlWalk.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedMenu.h"
@@ -197,8 +198,8 @@ void TVarUdedForm::ApplyMDICaptionStyle() {
     ApplyCaptionStyleRemoval(!keep);
 }
 
-void TVarUdedForm::AttachControlWindow(HWND) {
-    // Control skinners attach here once they exist for plain control windows.
+void TVarUdedForm::AttachControlWindow(HWND control) {
+    AttachControlSkinner(*this, control);
 }
 
 void TVarUdedForm::ReadShowState() {
@@ -344,7 +345,7 @@ void TVarUdedForm::Activate() {
 }
 
 void TVarUdedForm::AttachControls() {
-    // Control skinners attach here once they exist for this window's controls.
+    AttachControlSkinners(*this);
 }
 
 void TVarUdedForm::KeepClientSize(bool useCurrentClient) {
@@ -413,6 +414,7 @@ void TVarUdedForm::Reskin() {
     if (FControl) {
         FControl->SetColor(static_cast<TColor>(FSkinData->Colours().ButtonFace));
     }
+    FSkinners.RefreshAll();
     FSkinState = TSkinState::Reskinning;
     if (FSkinFrame) {
         UpdateMetrics();
@@ -455,6 +457,7 @@ void TVarUdedForm::Uninstall() {
     UnhookWindow();
     FMdiClient.reset();
     FInstalled = false;
+    FSkinners.FreeAll();
     if (FControl && FColorSaved && !destroying)
         FControl->SetColor(FSavedColor);
     if (!FSkinFrame) {
@@ -496,6 +499,7 @@ void TVarUdedForm::UninstallOnDestroy() {
     UnhookWindow();
     FMdiClient.reset();
     FInstalled = false;
+    FSkinners.FreeAll();
     FHotObject = nullptr;
     FMenuBar.reset();
     FCaptionButtons.clear();

@@ -8,6 +8,7 @@
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
 #include "skin/CaptionLayout.h"
+#include "skin/ControlSkinnerList.h"
 #include "skin/GdiOwners.h"
 #include "skin/GlyphCache.h"
 #include "skin/ImgUtilDib.h"
@@ -168,6 +169,8 @@ public:
     // A control window made inside this window after activation (a size grip) gets its control
     // skinner.
     void AttachControlWindow(HWND control);
+    // The control skinners of this window's controls.
+    TSkinnerList& Skinners() { return FSkinners; }
 
     HWND Window() const { return FWnd; }
     TCustomForm* Form() const { return FControl; }
@@ -331,4 +334,5 @@ private:
     std::unique_ptr<TMdiClientHook> FMdiClient;
     std::unique_ptr<TVarUdedMenu> FMenuBar;
     skin::PaintScratchUse FScratch; // the painters' shared scratch lives while skinners do
+    TSkinnerList FSkinners;
 };
