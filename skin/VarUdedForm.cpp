@@ -2,6 +2,7 @@
 
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "skin/ControlWalk.h"
 #include "skin/MenuItemPaint.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
@@ -202,8 +203,8 @@ void TVarUdedForm::ApplyMDICaptionStyle() {
     ApplyCaptionStyleRemoval(!keep);
 }
 
-void TVarUdedForm::AttachControlWindow(HWND) {
-    // Control skinners attach here once they exist for plain control windows.
+void TVarUdedForm::AttachControlWindow(HWND control) {
+    AttachControlSkinner(*this, control);
 }
 
 void TVarUdedForm::ReadShowState() {
@@ -351,7 +352,7 @@ void TVarUdedForm::Activate() {
 }
 
 void TVarUdedForm::AttachControls() {
-    // Control skinners attach here once they exist for this window's controls.
+    AttachControlSkinners(*this);
 }
 
 void TVarUdedForm::KeepClientSize(bool useCurrentClient) {
@@ -420,6 +421,7 @@ void TVarUdedForm::Reskin() {
     if (FControl) {
         FControl->SetColor(static_cast<TColor>(FSkinData->Colours().ButtonFace));
     }
+    FSkinners.RefreshAll();
     FSkinState = TSkinState::Reskinning;
     if (FSkinFrame) {
         if (FControl && FMenuPainter && FSkinData->Skins(xcPopupMenu))
@@ -472,6 +474,7 @@ void TVarUdedForm::Uninstall() {
     UnhookWindow();
     FMdiClient.reset();
     FInstalled = false;
+    FSkinners.FreeAll();
     if (!destroying)
         SkinFormMenus(false);
     FMenuPainter.reset();
@@ -516,6 +519,7 @@ void TVarUdedForm::UninstallOnDestroy() {
     UnhookWindow();
     FMdiClient.reset();
     FInstalled = false;
+    FSkinners.FreeAll();
     FHotObject = nullptr;
     FMenuBar.reset();
     // Items still holding the painter's handlers find it gone and draw nothing.

@@ -8,6 +8,7 @@
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
 #include "skin/CaptionLayout.h"
+#include "skin/ControlSkinnerList.h"
 #include "skin/GdiOwners.h"
 #include "skin/GlyphCache.h"
 #include "skin/ImgUtilDib.h"
@@ -171,6 +172,8 @@ public:
     // A control window made inside this window after activation (a size grip) gets its control
     // skinner.
     void AttachControlWindow(HWND control);
+    // The control skinners of this window's controls.
+    TSkinnerList& Skinners() { return FSkinners; }
 
     HWND Window() const { return FWnd; }
     TCustomForm* Form() const { return FControl; }
@@ -339,4 +342,5 @@ private:
     std::unique_ptr<TVarUdedMenu> FMenuBar;
     std::shared_ptr<TMenuItemPainter> FMenuPainter;
     skin::PaintScratchUse FScratch; // the painters' shared scratch lives while skinners do
+    TSkinnerList FSkinners;
 };

@@ -285,10 +285,13 @@ void TVarUdedForm::RunButtonAction(TWinSysButton& button, POINT) {
 }
 
 void TVarUdedForm::HoverCheck() {
-    if (SkinManagerFlags().MenuTracking || !FHotObject)
+    if (SkinManagerFlags().MenuTracking)
         return;
     POINT cursor{};
     GetCursorPos(&cursor);
+    FSkinners.CheckHover(cursor);
+    if (!FHotObject)
+        return;
     const POINT p = WindowPoint(cursor);
     const skin::PaintRect& r = FHotObject->Rect;
     if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom)

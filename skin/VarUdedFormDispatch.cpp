@@ -447,6 +447,8 @@ LRESULT TVarUdedForm::WMNCActivate(WPARAM wParam, LPARAM lParam) {
     FActive = (wParam & 0xFF) != 0;
     if (FTimer)
         FTimer->SetEnabled(FActive);
+    if (!FActive)
+        FSkinners.MouseLeftHover();
     if (FKinds.mdi == skin::MdiRole::Child)
         Default(WM_NCACTIVATE, wParam, lParam);
     else if (FMdiClient)

@@ -1,0 +1,94 @@
+// The speed button skinner: a button without a window, painted into its parent's device context.
+
+#include "skin/SkinButton.h"
+#include "skin/SkinImageGdi.h"
+#include "skin/VarUdedData.h"
+
+namespace {
+
+constexpr int kTransparentTag = 5555;
+
+} // namespace
+
+const TClassInfo& TSkinSpeedButton::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TSkinSpeedButton, TSkinBitButton>("TSkinSpeedButton", nullptr, false);
+    return info;
+}
+
+bool TSkinSpeedButton::BeforeMessage(TMessage& msg) {
+    if (msg.Msg == WM_PAINT && CanPaint() && msg.WParam) {
+        Paint(reinterpret_cast<HDC>(msg.WParam), RECT{0, 0, FControl->Width(), FControl->Height()});
+        msg.Result = 0;
+        return false;
+    }
+    // Presses go to the control first (it keeps its own down state and clicks).
+    return TSkinControl::BeforeMessage(msg);
+}
+
+void TSkinSpeedButton::AfterMessage(TMessage& msg) {
+    switch (msg.Msg) {
+    case CM_MOUSEENTER:
+        if (FControl->Enabled())
+            FMouseState |= skin::kMouseHot;
+        Repaint();
+        return;
+    case CM_MOUSELEAVE:
+        FMouseState &= ~(skin::kMouseHot | skin::kMousePressed);
+        Repaint();
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        FMouseState |= skin::kMousePressed;
+        Repaint();
+        return;
+    case WM_LBUTTONUP:
+        FMouseState &= ~skin::kMousePressed;
+        Repaint();
+        return;
+    case CM_ENABLEDCHANGED:
+        Repaint();
+        return;
+    default:
+        return;
+    }
+}
+
+int TSkinSpeedButton::SpeedFrame() const {
+    if (!FControl->Enabled())
+        return 3;
+    if ((FMouseState & skin::kMousePressed) || GetPropText(FControl, "Down") == L"True")
+        return 2;
+    return (FMouseState & skin::kMouseHot) ? 4 : 1;
+}
+
+void TSkinSpeedButton::Paint(HDC dc, const RECT& rect) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return;
+    FEnabled = FControl->Enabled();
+    FFocused = false;
+    const int frame = SpeedFrame();
+    const bool flat = GetPropText(FControl, "Flat") == L"True";
+    const bool transparent =
+        FControl->Tag() == kTransparentTag || FSkinData->HasOption(xoTransparent);
+    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
+        FBuffer = skin::DibSection::Create(width, height, 24);
+    if (!FBuffer)
+        return;
+    const skin::MemoryDC memory(dc);
+    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
+    const RECT whole{0, 0, width, height};
+    // What lies behind: the device context as the parent painted it so far, when transparent.
+    if (transparent)
+        BitBlt(memory.Get(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
+    else
+        FillRect(memory.Get(), &whole, FSkinData->FaceBrush());
+    if (!flat || frame == 2 || frame == 4) {
+        const TDataSkinButton& element = *FSkinData->Elements().Buttons;
+        skin::DrawElement(memory.Get(), whole, element.Frames(), frame, PictureOf(element));
+    }
+    PaintFace(memory.Get(), whole, frame);
+    BitBlt(dc, rect.left, rect.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
