@@ -9,18 +9,13 @@
 #include "skin/SkinButton.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
+#include "skin/WindowClass.h"
 
 #include <cwctype>
 
 using skin::SkinnerKind;
 
 namespace {
-
-std::wstring WindowClass(HWND window) {
-    wchar_t name[101] = {};
-    GetClassNameW(window, name, 101);
-    return name;
-}
 
 std::wstring UpperClass(const TControl& control) {
     std::wstring out;
@@ -189,7 +184,7 @@ void TControlWalk::DecidePlain(HWND window) {
     const auto style = static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWL_STYLE));
     const HWND firstChild = GetWindow(window, GW_CHILD);
     const skin::PlainChoice choice =
-        skin::ChoosePlainWindow(WindowClass(window), style, firstChild != nullptr);
+        skin::ChoosePlainWindow(skin::WindowClassName(window), style, firstChild != nullptr);
     if (choice.panelColour) {
         if (TWinControl* control = TWinControl::FromHandle(window))
             control->SetColor(static_cast<TColor>(data_.Colours().ButtonFace));

@@ -355,6 +355,13 @@ TMenuDrawItemEvent TMenuItemPainter::DrawHandler() const {
     };
 }
 
+TMenuMeasureItemEvent TMenuItemPainter::MenuMeasureHandler() const {
+    return [self = weak_from_this()](TMenuItem* s, TCanvas* c, int& w, int& h) {
+        if (auto painter = self.lock())
+            painter->MeasureMenuItem(s, c, w, h);
+    };
+}
+
 TMenuMeasureItemEvent TMenuItemPainter::PopupMeasureHandler() const {
     return [self = weak_from_this()](TMenuItem* s, TCanvas* c, int& w, int& h) {
         if (auto painter = self.lock())
@@ -378,11 +385,7 @@ void TMenuItemPainter::MakeMenusOwnerDrawn(TCustomForm* form, bool on) const {
                     item->OnMeasureItem = nullptr;
                 } else if (!top && !item->OnDrawItem) {
                     item->OnDrawItem = DrawHandler();
-                    item->OnMeasureItem = [self = weak_from_this()](TMenuItem* s, TCanvas* c,
-                                                                    int& w, int& h) {
-                        if (auto painter = self.lock())
-                            painter->MeasureMenuItem(s, c, w, h);
-                    };
+                    item->OnMeasureItem = MenuMeasureHandler();
                 }
                 walk(item, false);
             }

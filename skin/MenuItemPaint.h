@@ -42,6 +42,7 @@ public:
     void MakePopupsOwnerDrawn(TComponent* owner, bool on) const;
     // The handlers given to menu items.
     TMenuDrawItemEvent DrawHandler() const;
+    TMenuMeasureItemEvent MenuMeasureHandler() const;
     TMenuMeasureItemEvent PopupMeasureHandler() const;
 
 private:

@@ -4,6 +4,7 @@
 
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
+#include "skin/WindowClass.h"
 
 #include <windowsx.h>
 
@@ -26,9 +27,7 @@ std::wstring LowerClass(const TControl& control) {
 }
 
 std::wstring WindowClassLower(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return skin::LowerAscii(name);
+    return skin::LowerAscii(skin::WindowClassName(window));
 }
 
 } // namespace

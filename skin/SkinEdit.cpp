@@ -6,15 +6,14 @@
 #include "skin/SkinRange.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
+#include "skin/WindowClass.h"
 
 namespace {
 
 // The first child window that is an up-down or spin button.
 HWND FindSpinChild(HWND window) {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        const std::wstring lower = skin::LowerAscii(name);
+        const std::wstring lower = skin::LowerAscii(skin::WindowClassName(child));
         if (lower == L"msctls_updown32" || lower.find(L"spin") != std::wstring::npos ||
             lower.find(L"updown") != std::wstring::npos)
             return child;

@@ -1,12 +1,13 @@
 #include "skin/SkinManage.h"
 
 #include "framework/Forms.h"
+#include "skin/ControlKinds.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
 #include "skin/VarUdedPopMenu.h"
+#include "skin/WindowClass.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
 
@@ -14,18 +15,6 @@ namespace {
 std::unique_ptr<TSkinManage>& ManagerSlot() {
     static std::unique_ptr<TSkinManage> manager;
     return manager;
-}
-
-std::wstring ClassNameOf(HWND window) {
-    wchar_t name[101] = {};
-    GetClassNameW(window, name, 101);
-    return name;
-}
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& c : text)
-        c = static_cast<wchar_t>(towlower(c));
-    return text;
 }
 
 HINSTANCE ProgramModule() {
@@ -38,7 +27,7 @@ bool IsOrdinaryChild(HWND window) {
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
     if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD))
         return false;
-    return Lower(ClassNameOf(GetParent(window))) != L"mdiclient";
+    return skin::LowerAscii(skin::WindowClassName(GetParent(window))) != L"mdiclient";
 }
 
 } // namespace
@@ -229,7 +218,7 @@ TSkinData* TSkinManage::ComponentFor(HWND window, const std::wstring& className)
             return form && form->HandleAllocated() && form->Handle() == window;
         }))
         return only;
-    const std::wstring lower = Lower(className);
+    const std::wstring lower = skin::LowerAscii(className);
     if (lower == L"tmessageform" || lower == L"#32770") {
         if (TSkinData* dialog =
                 lastOf([](TSkinData* c) { return c->SkinFormtype() == TSkinFormType::sfDialog; }))
@@ -250,7 +239,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     TCustomForm* form = FormOf(window);
     if (!Walking && IsOrdinaryChild(window))
         return false;
-    const std::wstring className = ClassNameOf(window);
+    const std::wstring className = skin::WindowClassName(window);
     const bool ourModule =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == ProgramModule();
     if (!form && !ourModule && className != L"#32770")
@@ -396,9 +385,9 @@ LRESULT CALLBACK TSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
 
 void TSkinManage::WindowCreated(HWND window) {
     // The class is read from the window: the creation parameters may carry it as an atom.
-    const std::wstring className = ClassNameOf(window);
+    const std::wstring className = skin::WindowClassName(window);
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    if (Lower(className) == L"scrollbar" && (style & SBS_SIZEGRIP)) {
+    if (skin::LowerAscii(className) == L"scrollbar" && (style & SBS_SIZEGRIP)) {
         if (TVarUdedForm* parent = SkinnerOf(GetParent(window)))
             parent->AttachControlWindow(window);
     }

@@ -7,6 +7,7 @@
 #include "skin/SkinImageGdi.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedMenu.h"
+#include "skin/WindowClass.h"
 
 #include <algorithm>
 
@@ -17,12 +18,6 @@ struct FormProcThunk {
     void operator()(TMessage& msg) const;
 };
 
-std::wstring ClassNameOf(HWND window) {
-    wchar_t name[101] = {};
-    GetClassNameW(window, name, 101);
-    return name;
-}
-
 std::string Narrow(const std::wstring& text) {
     std::string out;
     for (wchar_t c : text)
@@ -32,7 +27,7 @@ std::string Narrow(const std::wstring& text) {
 
 HWND FindMdiClient(HWND window) {
     for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassNameOf(child) == L"MDIClient")
+        if (skin::WindowClassName(child) == L"MDIClient")
             return child;
     }
     return nullptr;
@@ -113,7 +108,7 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     FSkinFrame = skinData->Skins(xcMainMenu);
     FStyle = static_cast<std::uint32_t>(GetWindowLongPtrW(FWnd, GWL_STYLE));
     FExStyle = static_cast<std::uint32_t>(GetWindowLongPtrW(FWnd, GWL_EXSTYLE));
-    FClassName = ClassNameOf(FWnd);
+    FClassName = skin::WindowClassName(FWnd);
     FOwnerWnd = GetWindow(FWnd, GW_OWNER);
     FHadSysMenu = (FStyle & WS_SYSMENU) != 0;
     const std::string className = Narrow(FClassName);
@@ -152,12 +147,8 @@ void TVarUdedForm::Install(TSkinData* skinData) {
     const bool mdiChild = FKinds.mdi == skin::MdiRole::Child;
     FMenuPainter =
         std::make_shared<TMenuItemPainter>(skinData, FControl ? FControl->Menu() : nullptr);
-    if (FMenuHandle && !mdiChild) {
-        FMenuBar = std::make_unique<TVarUdedMenu>(
-            this, skinData, FControl ? FControl->Menu() : nullptr, FMenuHandle);
-        FMenuBar->BuildItems();
-        FMetrics.menuHeight = GetSystemMetrics(SM_CYMENU);
-    }
+    if (FMenuHandle && !mdiChild)
+        CreateMenuBar(FMenuHandle);
     if (!(mdiChild && flags.MDIChildMaximized) && FShowState != skin::ShowState::Minimized)
         ApplyCaptionStyleRemoval(true);
     UpdateMetrics();
@@ -168,6 +159,13 @@ void TVarUdedForm::Install(TSkinData* skinData) {
         if (FShowState == skin::ShowState::Maximized)
             SetMDIChildMaximized(true);
     }
+}
+
+void TVarUdedForm::CreateMenuBar(HMENU menu) {
+    FMenuBar = std::make_unique<TVarUdedMenu>(this, FSkinData,
+                                              FControl ? FControl->Menu() : nullptr, menu);
+    FMenuBar->BuildItems();
+    FMetrics.menuHeight = GetSystemMetrics(SM_CYMENU);
 }
 
 bool TVarUdedForm::ShowsMdiChildButtons() const {
@@ -182,10 +180,7 @@ void TVarUdedForm::TakeMenu(HMENU menu) {
     if (!FSkinFrame || !FInstalled || !menu)
         return;
     if (!FMenuBar) {
-        FMenuBar = std::make_unique<TVarUdedMenu>(this, FSkinData,
-                                                  FControl ? FControl->Menu() : nullptr, menu);
-        FMenuBar->BuildItems();
-        FMetrics.menuHeight = GetSystemMetrics(SM_CYMENU);
+        CreateMenuBar(menu);
         SetWindowPos(FWnd, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         return;

@@ -240,6 +240,12 @@ private:
     void ReleaseIcon();
     void SubclassMdiClient(HWND client);
     void RebuildSystemPopup();
+    // The skinned bar for the window's menu, and the band it is painted in.
+    void CreateMenuBar(HMENU menu);
+    // The bar's framework item behind a menu command, or null.
+    TMenuItem* BarItem(UINT command) const;
+    // Owner-drawn menu items of this window are the skin's to measure and draw.
+    bool DrawsMenuItems(UINT controlType) const;
     TMenuItem* AddSysItem(const std::wstring& caption, int tag, int image);
     void SendToActiveMdiChild(WPARAM command);
     void Reskin();

@@ -71,11 +71,7 @@ skin::CaptionWindowState TVarUdedForm::CaptionState() const {
     w.abilities = FKinds.abilities;
     w.border = FKinds.border;
     w.dialogClass = FKinds.dialogClass;
-    if (FMdiClient && FMetrics.menuHeight > 0) {
-        bool maximized = false;
-        FMdiClient->ActiveChild(&maximized);
-        w.mdiChildMaximizedInMenuBar = maximized;
-    }
+    w.mdiChildMaximizedInMenuBar = ShowsMdiChildButtons();
     const HWND window = FWnd;
     w.askWindow = [window](int visibility, int action) {
         return SendMessageW(window, skinmsg::kButtonVisible, static_cast<WPARAM>(visibility),

@@ -189,13 +189,21 @@ void TVarUdedForm::FormMenuChanged(TMessage& msg) {
 // Owner-drawn menu items: entries of the skinned bar's drop-downs are drawn here from the
 // skin; other framework items go on to the framework, whose handlers are the skin's; entries
 // only the system menu knows are drawn from a temporary item.
+bool TVarUdedForm::DrawsMenuItems(UINT controlType) const {
+    const bool hasMenu = FMenuHandle || FMenuBar || FSysPopup;
+    return controlType == ODT_MENU && hasMenu && FMenuPainter;
+}
+
+TMenuItem* TVarUdedForm::BarItem(UINT command) const {
+    TMainMenu* bar = FMenuBar ? FMenuBar->Menu() : nullptr;
+    return bar ? bar->FindItem(command) : nullptr;
+}
+
 LRESULT TVarUdedForm::WMMeasureItem(WPARAM wParam, LPARAM lParam) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    const bool hasMenu = FMenuHandle || FMenuBar || FSysPopup;
-    if (!measure || measure->CtlType != ODT_MENU || !hasMenu || !FMenuPainter)
+    if (!measure || !DrawsMenuItems(measure->CtlType))
         return Default(WM_MEASUREITEM, wParam, lParam);
-    TMainMenu* bar = FMenuBar ? FMenuBar->Menu() : nullptr;
-    if (TMenuItem* item = bar ? bar->FindItem(measure->itemID) : nullptr) {
+    if (TMenuItem* item = BarItem(measure->itemID)) {
         skin::WindowDC dc(FWnd);
         TCanvas canvas(dc.Get());
         canvas.Font()->Assign(*MenuFont());
@@ -216,13 +224,11 @@ LRESULT TVarUdedForm::WMMeasureItem(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TVarUdedForm::WMDrawItem(WPARAM wParam, LPARAM lParam) {
     auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    const bool hasMenu = FMenuHandle || FMenuBar || FSysPopup;
-    if (!draw || draw->CtlType != ODT_MENU || !hasMenu || !FMenuPainter)
+    if (!draw || !DrawsMenuItems(draw->CtlType))
         return Default(WM_DRAWITEM, wParam, lParam);
     if (TSkinManage* manager = SkinManager())
         manager->SetPopupMenuHandle(reinterpret_cast<HMENU>(draw->hwndItem));
-    TMainMenu* bar = FMenuBar ? FMenuBar->Menu() : nullptr;
-    if (TMenuItem* item = bar ? bar->FindItem(draw->itemID) : nullptr) {
+    if (TMenuItem* item = BarItem(draw->itemID)) {
         TCanvas canvas(draw->hDC);
         canvas.Font()->Assign(*MenuFont());
         const bool selected = (draw->itemState & ODS_SELECTED) != 0;
