@@ -2,11 +2,12 @@ object Gallery: TGalleryForm
   Left = 40
   Top = 30
   Width = 808
-  Height = 560
+  Height = 580
   Caption = 'Skin gallery'
   Color = clBtnFace
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
+  Menu = MainMenu1
   object GroupButtons: TGroupBox
     Left = 8
     Top = 6
@@ -209,6 +210,7 @@ object Gallery: TGalleryForm
     Height = 70
     Caption = 'Panel'
     ParentBackground = True
+    PopupMenu = PopupMenu1
     TabOrder = 2
     object PanelLabel: TLabel
       Left = 8
@@ -324,7 +326,11 @@ object Gallery: TGalleryForm
       Height = 40
       Lines.Strings = (
         'A memo'
-        'of two lines')
+        'of five lines,'
+        'more than it'
+        'shows, so its'
+        'bar scrolls')
+      ScrollBars = ssVertical
       TabOrder = 7
     end
     object ListBox1: TListBox
@@ -335,7 +341,10 @@ object Gallery: TGalleryForm
       ItemHeight = 13
       Items.Strings = (
         'List item one'
-        'List item two')
+        'List item two'
+        'List item three'
+        'List item four'
+        'List item five')
       TabOrder = 8
     end
   end
@@ -527,6 +536,113 @@ object Gallery: TGalleryForm
         Text = 'No bevel'
         Width = 200
       end>
+  end
+  object MenuImages: TImageList
+  end
+  object MainMenu1: TMainMenu
+    Images = MenuImages
+    object MenuFile: TMenuItem
+      Caption = '&File'
+      object MenuOpen: TMenuItem
+        Caption = '&Open skin...'
+        ImageIndex = 0
+        ShortCut = 16463
+      end
+      object MenuSave: TMenuItem
+        Caption = '&Save'
+        ShortCut = 16467
+      end
+      object MenuFileSep1: TMenuItem
+        Caption = '-'
+      end
+      object MenuRecent: TMenuItem
+        Caption = '&Recent skins'
+        object MenuRecent1: TMenuItem
+          Caption = 'canteen-blue.skn'
+        end
+        object MenuRecent2: TMenuItem
+          Caption = 'canteen-green.skn'
+        end
+      end
+      object MenuFileSep2: TMenuItem
+        Caption = '-'
+      end
+      object MenuExit: TMenuItem
+        Caption = 'E&xit'
+      end
+    end
+    object MenuView: TMenuItem
+      Caption = '&View'
+      object MenuToolbar: TMenuItem
+        Caption = '&Toolbar'
+        AutoCheck = True
+        Checked = True
+      end
+      object MenuStatus: TMenuItem
+        Caption = '&Status bar'
+        ImageIndex = 0
+        AutoCheck = True
+        Checked = True
+      end
+      object MenuViewSep: TMenuItem
+        Caption = '-'
+      end
+      object MenuSmall: TMenuItem
+        Caption = 'S&mall icons'
+        AutoCheck = True
+        Checked = True
+        GroupIndex = 1
+        RadioItem = True
+      end
+      object MenuLarge: TMenuItem
+        Caption = '&Large icons'
+        AutoCheck = True
+        GroupIndex = 1
+        RadioItem = True
+      end
+      object MenuHidden: TMenuItem
+        Caption = 'Hidden item'
+        Visible = False
+      end
+      object MenuDisabled: TMenuItem
+        Caption = '&Disabled item'
+        Enabled = False
+      end
+    end
+    object MenuWindow: TMenuItem
+      Caption = '&Window'
+      Visible = False
+    end
+    object MenuHelp: TMenuItem
+      Caption = '&Help'
+      object MenuAbout: TMenuItem
+        Caption = '&About the gallery'
+        Default = True
+      end
+    end
+  end
+  object PopupMenu1: TPopupMenu
+    Images = MenuImages
+    object PopupCut: TMenuItem
+      Caption = 'Cu&t'
+      ImageIndex = 0
+      ShortCut = 16472
+    end
+    object PopupCopy: TMenuItem
+      Caption = '&Copy'
+      ShortCut = 16451
+    end
+    object PopupSep: TMenuItem
+      Caption = '-'
+    end
+    object PopupChecked: TMenuItem
+      Caption = 'C&hecked'
+      Checked = True
+    end
+    object PopupDisabled: TMenuItem
+      Caption = '&Disabled'
+      Enabled = False
+    end
   end
   object SkinData1: TSkinData
     Active = True

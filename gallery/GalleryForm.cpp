@@ -2,6 +2,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Buttons.h"
+#include "framework/ImgList.h"
 #include "skin/VarUdedData.h"
 
 namespace {
@@ -60,4 +61,6 @@ void TGalleryForm::GiveGlyphs() {
     for (const wchar_t* name : {L"BitBtn1", L"BitBtn2", L"BitBtn3"})
         Control<TBitBtn>(name)->SetGlyph(tick);
     Control<TSpeedButton>(L"SpeedButton1")->SetGlyph(tick);
+    // The menus' image 0.
+    Control<TImageList>(L"MenuImages")->AddMasked(tick.Handle(), RGB(255, 0, 255));
 }

@@ -8,6 +8,8 @@
 #include "skin/SkinEdit.h"
 #include "skin/SkinHeader.h"
 #include "skin/SkinRange.h"
+#include "skin/SkinScControl.h"
+#include "skin/SkinScrollbar.h"
 #include "skin/SkinStatusBar.h"
 #include "skin/SkinTab.h"
 
@@ -58,10 +60,15 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
         return new TSkinUpDown(owner);
     case SkinnerKind::Header:
         return new TSkinHeader(owner);
-    // Scroll bars are drawn by the scroll bar skinners, which this engine does not have yet;
-    // the other kinds serve control classes the framework does not have.
     case SkinnerKind::Scrollbar:
+        return new TSkinScrollbar(owner);
     case SkinnerKind::SingleScrollbar:
+        return new TSkinScrollbar(owner, true);
+    case SkinnerKind::ScrollControl:
+        return new TSkinScControl(owner);
+    case SkinnerKind::ListView:
+        return new TSkinListView(owner);
+    // These kinds serve control classes the framework does not have.
     case SkinnerKind::Tab31:
     case SkinnerKind::AdvPage:
     case SkinnerKind::MediaPlayer:

@@ -62,6 +62,10 @@ const char* SkinnerKindName(SkinnerKind kind) {
         return "Scrollbar";
     case SkinnerKind::SingleScrollbar:
         return "SingleScrollbar";
+    case SkinnerKind::ScrollControl:
+        return "ScrollControl";
+    case SkinnerKind::ListView:
+        return "ListView";
     case SkinnerKind::Header:
         return "Header";
     }

@@ -39,6 +39,8 @@ enum class SkinnerKind {
     Sizer,
     Scrollbar,
     SingleScrollbar,
+    ScrollControl,
+    ListView,
     Header,
 };
 

@@ -251,6 +251,12 @@ TSkinnerChoice BuiltIn(TSkinData& data, TControl& control, const std::wstring& n
         choice.walkChildrenFirst = true;
         return choice;
     }
+    // A stand-alone scroll bar control is covered whole by one overlay; a list view's bars
+    // are covered like any control's, and its header skinned with them.
+    if (control.InheritsFrom("TScrollBar"))
+        return data.Skins(xcScrollbar) ? Kind(SkinnerKind::ScrollControl) : TSkinnerChoice{};
+    if (name == L"TLISTVIEW" || control.InheritsFrom("TCustomListView"))
+        return data.Skins(xcScrollbar) ? Kind(SkinnerKind::ListView) : TSkinnerChoice{};
     if (OneOf(name, {L"TDXTREELIST", L"TDXDBTREELIST", L"TDXDBGRID"}) ||
         control.InheritsFrom("TCustomMemo") || BearsScrollBars(control))
         return data.Skins(xcScrollbar) ? Kind(SkinnerKind::Scrollbar) : TSkinnerChoice{};
@@ -329,6 +335,8 @@ bool SkinsKind(const TSkinData& data, SkinnerKind kind) {
         return data.Skins(xcSpin);
     case SkinnerKind::Scrollbar:
     case SkinnerKind::SingleScrollbar:
+    case SkinnerKind::ScrollControl:
+    case SkinnerKind::ListView:
         return data.Skins(xcScrollbar);
     case SkinnerKind::None:
     case SkinnerKind::BoxH:

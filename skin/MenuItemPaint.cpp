@@ -184,20 +184,24 @@ void TMenuItemPainter::DrawSeparator(HDC target, const RECT& rect) const {
     skin::DibSection work = skin::DibSection::Create(width, height, 32);
     if (!work)
         return;
-    skin::MemoryDC dc;
-    skin::SelectScope select(dc.Get(), work.Handle());
-    skin::MemoryDC source;
-    skin::SelectScope selectSource(source.Get(), ImageHandle(e.Image));
-    SetStretchBltMode(dc.Get(), COLORONCOLOR);
-    const int left = std::min(e.LeftWidth, width);
-    const int right = std::min(e.RightWidth, width - left);
-    StretchBlt(dc.Get(), 0, 0, left, height, source.Get(), d, top, e.LeftWidth, rows, SRCCOPY);
-    StretchBlt(dc.Get(), width - right, 0, right, height, source.Get(), 2 * d - e.RightWidth, top,
-               e.RightWidth, rows, SRCCOPY);
-    const int middleSource = d - e.LeftWidth - e.RightWidth;
-    if (middleSource > 0 && width - left - right > 0)
-        StretchBlt(dc.Get(), left, 0, width - left - right, height, source.Get(), d + e.LeftWidth,
-                   top, middleSource, rows, SRCCOPY);
+    {
+        // The picture leaves its context before it is drawn: a bitmap is selected into one
+        // context at a time.
+        skin::MemoryDC dc;
+        skin::SelectScope select(dc.Get(), work.Handle());
+        skin::MemoryDC source;
+        skin::SelectScope selectSource(source.Get(), ImageHandle(e.Image));
+        SetStretchBltMode(dc.Get(), COLORONCOLOR);
+        const int left = std::min(e.LeftWidth, width);
+        const int right = std::min(e.RightWidth, width - left);
+        StretchBlt(dc.Get(), 0, 0, left, height, source.Get(), d, top, e.LeftWidth, rows, SRCCOPY);
+        StretchBlt(dc.Get(), width - right, 0, right, height, source.Get(), 2 * d - e.RightWidth,
+                   top, e.RightWidth, rows, SRCCOPY);
+        const int middleSource = d - e.LeftWidth - e.RightWidth;
+        if (middleSource > 0 && width - left - right > 0)
+            StretchBlt(dc.Get(), left, 0, width - left - right, height, source.Get(),
+                       d + e.LeftWidth, top, middleSource, rows, SRCCOPY);
+    }
     skin::DrawTransparent(target, rect, work, skin::kSkinKeyColour);
 }
 
@@ -247,9 +251,12 @@ void TMenuItemPainter::DrawItemContent(TMenuItem* item, HDC dc, bool selected,
             }
             images->Draw(dc, frame.left, frame.top, index, item->Enabled());
         } else if (item->Checked()) {
-            // A shared system bitmap: not ours to delete.
-            const auto check = static_cast<HBITMAP>(LoadImageW(
-                nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap), IMAGE_BITMAP, 0, 0, LR_SHARED));
+            // Loaded once per painter and freed with it: a shared load is not cached by every
+            // system and would leave one bitmap behind per drawn item.
+            if (!checkMark_)
+                checkMark_.Reset(static_cast<HBITMAP>(LoadImageW(
+                    nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap), IMAGE_BITMAP, 0, 0, 0)));
+            const HBITMAP check = checkMark_.Get();
             BITMAP b{};
             if (check && GetObjectW(check, sizeof(b), &b)) {
                 const int x = box.left + ((box.right - box.left) - b.bmWidth) / 2 + 1;

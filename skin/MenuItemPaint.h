@@ -5,6 +5,8 @@
 
 #include "framework/Menus.h"
 
+#include "skin/GdiOwners.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -57,4 +59,6 @@ private:
 
     TSkinData* skinData_;
     TMainMenu* barMenu_;
+    // The system's check-mark bitmap, loaded when first drawn.
+    mutable skin::GdiObject<HBITMAP> checkMark_;
 };

@@ -176,7 +176,7 @@ bool TVarUdedForm::ShowsMdiChildButtons() const {
     return maximized;
 }
 
-void TVarUdedForm::TakeMenu(HMENU menu) {
+void TVarUdedForm::TakeMenu(HMENU menu, bool fromMdiClient) {
     if (!FSkinFrame || !FInstalled || !menu)
         return;
     if (!FMenuBar) {
@@ -185,7 +185,12 @@ void TVarUdedForm::TakeMenu(HMENU menu) {
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         return;
     }
-    FMenuBar->RebuildItems(menu);
+    // A new menu of the MDI client keeps the system's captions of the entries it added; a menu
+    // changed by the form is read again whole.
+    if (fromMdiClient)
+        FMenuBar->RebuildItems(menu);
+    else
+        FMenuBar->Rebuild(FControl ? FControl->Menu() : nullptr, menu);
     ForgetComposition();
     PaintFrame();
 }

@@ -206,7 +206,7 @@ public:
     // An MDI frame whose active child is maximized shows that child's buttons in its bar.
     bool ShowsMdiChildButtons() const;
     // The bar takes over a new menu of the window and the window's own bar goes.
-    void TakeMenu(HMENU menu);
+    void TakeMenu(HMENU menu, bool fromMdiClient);
     // The window menu at a screen point, unless this opening is the second of a double click.
     void OpenSystemMenu(POINT screen);
     // The window menu as last built (null before the first opening).

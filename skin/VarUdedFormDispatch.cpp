@@ -4,6 +4,7 @@
 
 #include "framework/Forms.h"
 #include "skin/MenuItemPaint.h"
+#include "skin/SkinScrollbar.h"
 #include "skin/VarUdedData.h"
 #include "skin/VarUdedForm.h"
 #include "skin/VarUdedMenu.h"
@@ -61,6 +62,9 @@ LRESULT TVarUdedForm::HookProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case skinmsg::kIsSkinned:
         return 1;
+    case skinmsg::kReplaceScrollbar:
+        ReplaceScrollbarSkinner(*this, reinterpret_cast<HWND>(wParam));
+        return 0;
     default:
         break;
     }
@@ -180,9 +184,9 @@ void TVarUdedForm::FormMenuChanged(TMessage& msg) {
     if (!menu)
         return;
     if (FMenuBar && FSkinData && FSkinData->MenuUpdate())
-        TakeMenu(menu);
+        TakeMenu(menu, false);
     else if (!FMenuBar)
-        TakeMenu(menu);
+        TakeMenu(menu, false);
     SetMenu(FWnd, nullptr);
 }
 

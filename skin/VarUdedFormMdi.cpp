@@ -52,7 +52,7 @@ LRESULT TMdiClientHook::HookProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (!active && data) {
                 data->SetMenuUpdate(menuUpdate_);
                 if (TVarUdedMenu* bar = frame_->MenuBar())
-                    frame_->TakeMenu(bar->MenuHandle());
+                    frame_->TakeMenu(bar->MenuHandle(), true);
             }
         }
         return result;
@@ -65,7 +65,7 @@ LRESULT TMdiClientHook::HookProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MDISETMENU: {
         const LRESULT result = CallDefault(msg, wParam, lParam);
         if (skinned && wParam && frame_->MenuBar()) {
-            frame_->TakeMenu(reinterpret_cast<HMENU>(wParam));
+            frame_->TakeMenu(reinterpret_cast<HMENU>(wParam), true);
             SetMenu(frame_->Window(), nullptr);
         }
         return result;

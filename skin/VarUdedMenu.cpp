@@ -26,7 +26,7 @@ TVarUdedMenu::TVarUdedMenu(TVarUdedForm* owner, TSkinData* skinData, TMainMenu* 
     : owner_(owner), skinData_(skinData), menu_(menu), menuHandle_(handle) {}
 
 bool TVarUdedMenu::RightToLeft() const {
-    return owner_->Kinds().rightToLeft;
+    return owner_->Kinds().rightToLeft || (menu_ && menu_->IsRightToLeft());
 }
 
 void TVarUdedMenu::BuildItems() {
@@ -40,6 +40,15 @@ void TVarUdedMenu::BuildItems() {
     SetMenu(owner_->Window(), nullptr);
 }
 
+void TVarUdedMenu::Rebuild(TMainMenu* menu, HMENU handle) {
+    menu_ = menu;
+    if (handle)
+        menuHandle_ = handle;
+    ReadItems(false);
+    SetMenu(owner_->Window(), nullptr);
+    LayoutItems();
+}
+
 void TVarUdedMenu::RebuildItems(HMENU handle) {
     if (handle)
         menuHandle_ = handle;
@@ -49,10 +58,13 @@ void TVarUdedMenu::RebuildItems(HMENU handle) {
 }
 
 void TVarUdedMenu::ReadItems(bool onlyMissingCaptions) {
+    // The hot object may be one of the entries about to go: let go of it first.
+    for (const auto& entry : items_) {
+        if (owner_->HotObject() == entry.get())
+            owner_->SetHotObject(nullptr);
+    }
     items_.clear();
     ++version_;
-    if (owner_->HotObject() && dynamic_cast<TMenuBtn*>(owner_->HotObject()))
-        owner_->SetHotObject(nullptr);
     const int count = GetMenuItemCount(menuHandle_);
     for (int i = 0; i < count; ++i) {
         wchar_t text[kMaxCaption + 1] = {};

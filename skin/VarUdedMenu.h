@@ -42,6 +42,9 @@ public:
     // The entries from the window's menu handle (captions and states of the framework's items
     // where there are any), then the window's own bar is taken away.
     void BuildItems();
+    // The form's menu changed: every entry built again from the new menu and its handle, and
+    // laid out.
+    void Rebuild(TMainMenu* menu, HMENU handle);
     // The same for a new menu handle of an MDI frame: only entries without a system caption
     // take the framework item's caption and command.
     void RebuildItems(HMENU handle);

@@ -58,10 +58,13 @@ void SwapArrowsForRightToLeft(MSG& msg) {
     TrackingState& t = Tracking();
     const bool keyMessage = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP ||
                             msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP;
-    if (!keyMessage || !t.current)
+    if (!keyMessage || !t.bar)
         return;
-    TMenu* menu = t.current->GetParentMenu();
-    if (!menu || !menu->IsRightToLeft())
+    // Until an item of the drop-down is known, the bar's own direction decides.
+    const bool rightToLeft =
+        t.current ? t.current->GetParentMenu() && t.current->GetParentMenu()->IsRightToLeft()
+                  : t.bar->RightToLeft();
+    if (!rightToLeft)
         return;
     if (msg.wParam == VK_LEFT)
         msg.wParam = VK_RIGHT;

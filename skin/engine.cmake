@@ -23,6 +23,8 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedMenu.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MenuItemPaint.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ScrollOverlay.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ScrollBarPair.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/SkinScrollbar.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinScrollbarH.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinScControl.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VarUdedMenuTrack.cpp

@@ -39,7 +39,7 @@ protected:
         if (control.InheritsFrom("TDateTimePicker"))
             return GetPropText(&control, "Kind") == L"dtkTime" ? "Edit" : "DateTime";
         if (control.InheritsFrom("TCustomMemo") || control.InheritsFrom("TCustomListBox"))
-            return ""; // a scroll bar skinner's work
+            return "Scrollbar";
         if (control.InheritsFrom("TCustomEdit"))
             return "Edit";
         if (control.InheritsFrom("TCustomGroupBox"))

@@ -2,7 +2,9 @@
 // shown and hidden with it, scrolling exactly as the native bar does, and gone with the list;
 // and a stand-alone scroll bar control with its thumb at any range.
 
+#include "skin/GdiOwners.h"
 #include "skin/SkinScControl.h"
+#include "skin/SkinScrollbar.h"
 #include "skin/SkinScrollbarH.h"
 #include "tests/win/skin/SkinTestSupport.h"
 
@@ -44,6 +46,10 @@ protected:
         }
         PumpMessages(20);
     }
+    // The scroll bar skinner the control walk gave the result list.
+    TSkinScrollbar* ListSkinner() {
+        return dynamic_cast<TSkinScrollbar*>(skinner_->Skinners().FindByControl(list_));
+    }
     TListBox* list_ = nullptr;
 };
 
@@ -51,7 +57,10 @@ protected:
 
 TEST_F(SkinScrollTest, OverlayCoversTheNativeBarAndScrollsLikeIt) {
     ASSERT_NE(Skin(), nullptr);
-    TSkinScrollbarH bars(list_->Handle(), &Data());
+    TSkinScrollbar* skinned = ListSkinner();
+    ASSERT_NE(skinned, nullptr) << "the result list gets a scroll bar skinner";
+    EXPECT_TRUE(skinned->OwnBorder());
+    TSkinScrollbar& bars = *skinned;
     EXPECT_FALSE(bars.Vertical()->Shown()) << "no bar while the list fits";
     Fill(120);
     ASSERT_TRUE(WaitFor([&] { return bars.Vertical()->Shown(); }));
@@ -100,19 +109,44 @@ TEST_F(SkinScrollTest, OverlayCoversTheNativeBarAndScrollsLikeIt) {
 TEST_F(SkinScrollTest, OverlaysGoWithTheirControlsWindow) {
     ASSERT_NE(Skin(), nullptr);
     Fill(120);
+    ASSERT_NE(ListSkinner(), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ListSkinner()->Vertical()->Shown(); }));
     const int windows = ThreadWindowCount();
-    HWND overlay = nullptr;
-    {
-        auto bars = std::make_unique<TSkinScrollbarH>(list_->Handle(), &Data());
-        ASSERT_TRUE(WaitFor([&] { return bars->Vertical()->Shown(); }));
-        overlay = bars->Vertical()->Window();
-        // The list's window is made anew: the old one's overlays are hidden and freed at once.
-        list_->RecreateWnd();
-        EXPECT_TRUE(bars->Dead());
-        EXPECT_FALSE(IsWindow(overlay));
-    }
+    const HWND overlay = ListSkinner()->Vertical()->Window();
+
+    // The list's window is made anew: the old window's overlays are hidden and freed at once,
+    // and a fresh skinner covers the new window's bar.
+    list_->RecreateWnd();
+    EXPECT_FALSE(IsWindow(overlay));
+    ASSERT_TRUE(WaitFor([&] {
+        TSkinScrollbar* fresh = ListSkinner();
+        return fresh && fresh->Window() == list_->Handle() && fresh->Vertical() &&
+               fresh->Vertical()->Shown();
+    }));
+    RECT covered{};
+    GetWindowRect(ListSkinner()->Vertical()->Window(), &covered);
+    const RECT native = NativeBar(list_->Handle());
+    EXPECT_TRUE(EqualRect(&covered, &native));
+    EXPECT_EQ(SendMessageW(list_->Handle(), skinmsg::kIsSkinned, 0, 0), 1);
+    EXPECT_EQ(ThreadWindowCount(), windows) << "no stray overlay";
+
+    // A window-mode skinner of a plain window loses its overlays with the window too.
+    HWND plain =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0,
+                        100, 60, list_->Parent()->Handle(), nullptr, nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    for (int i = 0; i < 50; ++i)
+        SendMessageW(plain, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"line"));
+    TSkinScrollbarH bars(plain, &Data());
+    ASSERT_TRUE(WaitFor([&] {
+        bars.Reposition();
+        return bars.Vertical() && bars.Vertical()->Shown();
+    }));
+    const HWND plainOverlay = bars.Vertical()->Window();
+    DestroyWindow(plain);
+    EXPECT_TRUE(bars.Dead());
+    EXPECT_FALSE(IsWindow(plainOverlay));
     PumpMessages(20);
-    EXPECT_EQ(ThreadWindowCount(), windows);
 }
 
 TEST_F(SkinScrollTest, StandAloneScrollBarThumbFollowsItsRangeAtAnyScale) {
@@ -122,7 +156,8 @@ TEST_F(SkinScrollTest, StandAloneScrollBarThumbFollowsItsRangeAtAnyScale) {
                         list_->Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(bar, nullptr);
     {
-        TSkinScControl skinned(bar, &Data());
+        TSkinScControl skinned(nullptr);
+        skinned.AttachWindow(bar, &Data(), nullptr);
         TWScrollbar& overlay = *skinned.Overlay();
         ASSERT_TRUE(overlay.Shown());
         RECT covered{};
@@ -157,4 +192,98 @@ TEST_F(SkinScrollTest, StandAloneScrollBarThumbFollowsItsRangeAtAnyScale) {
         SaveScreenshot(Window(), "skinned-stand-alone-scroll-bar");
     }
     DestroyWindow(bar);
+}
+
+namespace {
+
+// Watches the system's scroll loop: moves the cursor as the queued mouse move goes in, and notes
+// the thumb the overlay painted by the time the release comes.
+struct DragWatch {
+    static inline TWScrollbar* overlay = nullptr;
+    static inline POINT moveTo{};
+    static inline int paintedAtRelease = -1;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (code == MSGF_SCROLLBAR && msg->message == WM_MOUSEMOVE)
+            SetCursorPos(moveTo.x, moveTo.y);
+        if (code == MSGF_SCROLLBAR && msg->message == WM_LBUTTONUP && overlay)
+            paintedAtRelease = overlay->PaintedThumb().start;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST_F(SkinScrollTest, DraggedThumbFollowsTheMouseWhileTheListScrolls) {
+    ASSERT_NE(Skin(), nullptr);
+    Fill(400);
+    TSkinScrollbar* skinned = ListSkinner();
+    ASSERT_NE(skinned, nullptr);
+    TWScrollbar& overlay = *skinned->Vertical();
+    ASSERT_TRUE(WaitFor([&] { return overlay.Shown(); }));
+    UpdateWindow(overlay.Window());
+    const skin::ThumbSpan before = overlay.PaintedThumb();
+    ASSERT_GT(before.length, 0);
+
+    // Press on the thumb's middle, move 30 pixels down, release; the overlay hands the press to
+    // the list's own scroll loop.
+    const POINT press{(overlay.NativeRect().right - overlay.NativeRect().left) / 2,
+                      before.start + before.length / 2};
+    POINT screen = press;
+    ClientToScreen(overlay.Window(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    DragWatch::overlay = &overlay;
+    DragWatch::moveTo = {screen.x, screen.y + 30};
+    DragWatch::paintedAtRelease = -1;
+    POINT moved = DragWatch::moveTo;
+    ScreenToClient(list_->Handle(), &moved);
+    PostMessageW(list_->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(moved.x, moved.y));
+    PostMessageW(list_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(moved.x, moved.y));
+    HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, &DragWatch::Hook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    SendMessageW(overlay.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    UnhookWindowsHookEx(hook);
+    DragWatch::overlay = nullptr;
+    PumpMessages(20);
+
+    EXPECT_EQ(DragWatch::paintedAtRelease, before.start + 30) << "the thumb went with the mouse";
+    EXPECT_GT(SendMessageW(list_->Handle(), LB_GETTOPINDEX, 0, 0), 0) << "the list scrolled";
+}
+
+TEST_F(SkinScrollTest, CornerWhereTwoBarsMeetIsFaceColouredAndBorderIsTheSkins) {
+    ASSERT_NE(Skin(), nullptr);
+    // A window of its own, so no sibling paints over the memo.
+    TForm host(nullptr);
+    host.SetBounds(40, 40, 260, 200);
+    TMemo* memo = new TMemo(&host);
+    memo->SetParent(&host);
+    memo->SetBounds(10, 10, 160, 120);
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    memo->SetWordWrap(false);
+    for (int i = 0; i < 40; ++i)
+        memo->Lines()->Add(L"a line far longer than the memo is wide, so it scrolls sideways " +
+                           std::to_wstring(i));
+    host.Show();
+    auto* skinned = new TSkinScrollbar(memo);
+    skinned->Attach(nullptr, &Data(), false);
+    ASSERT_TRUE(skinned->Attached());
+    ASSERT_TRUE(WaitFor([&] {
+        RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        return skinned->Horizontal()->Shown() && skinned->Vertical()->Shown();
+    }));
+    PumpMessages(20);
+    const RECT& v = skinned->Vertical()->NativeRect();
+    const RECT& h = skinned->Horizontal()->NativeRect();
+    RECT window{};
+    GetWindowRect(memo->Handle(), &window);
+    POINT corner{(v.left + v.right) / 2, (h.top + h.bottom) / 2};
+    ClientToScreen(memo->Handle(), &corner);
+    const skin::ScreenDC screen;
+    const COLORREF face = static_cast<COLORREF>(Data().Colours().ButtonFace);
+    EXPECT_EQ(GetPixel(screen.Get(), corner.x, corner.y), face);
+    EXPECT_EQ(GetPixel(screen.Get(), window.left, window.top + 40),
+              static_cast<COLORREF>(Data().Colours().ButtonShadow))
+        << "the memo's own border: the skin's shadow at the edge";
+    EXPECT_EQ(GetPixel(screen.Get(), window.left + 1, window.top + 40), face);
+    SaveScreenshot(host.Handle(), "skinned-memo-both-bars");
 }
