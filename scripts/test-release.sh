@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The release as a technician gets it. Builds the shipped 32-bit release and checks what it
-# holds (every file, 32-bit programs, SHA256SUMS). Then, with the release of the tree that runs
-# here (the same one where Wine runs 32-bit code; else the 64-bit tree's, made by the same
-# script), under Wine in a private Xvfb and a throw-away copy of the project's prefix:
+# holds (every file, 32-bit programs and installer, SHA256SUMS). Then, under Wine in a private
+# Xvfb and a throw-away copy of the project's prefix, with the release of the tree that runs
+# here (the shipped one where Wine runs 32-bit code; else the 64-bit tree's, made by the same
+# script with a 64-bit installer, so the packaging is checked on every machine):
 # - the zip unpacked into a fresh folder starts the program against the emulator beside it,
 #   p2state found through PATH uses the state file beside itself, and "DevTool.exe /version"
 #   shows its box and no main window;
 # - the installer installs silently per user and for all users, the program starts from the
 #   installed place, and the uninstaller removes what it installed and keeps a project2.dll and
-#   a db folder that it did not install.
+#   a db folder that it did not install (also one put in place of ours after installing).
 # Screenshots of the windows land in build/screenshots/release-*.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,7 +28,12 @@ fail() {
     echo "FAILED: $*" >&2
     failures=$((failures + 1))
 }
-pass() { echo "ok: $*"; }
+# Says "ok" when no check failed since the last checkpoint.
+checkpoint=0
+pass() {
+    [ "$failures" -eq "$checkpoint" ] && echo "ok: $*"
+    checkpoint=$failures
+}
 
 # The files of a release folder, one path a line, sorted.
 listing() { (cd "$1" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort); }
@@ -53,7 +59,7 @@ i686-w64-mingw32-objdump -f "$work/dist-win32/$name-setup.exe" | grep -q 'file f
 (cd "$work/dist-win32" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 [ "$(wc -l < "$work/dist-win32/SHA256SUMS")" -eq 2 ] || fail "SHA256SUMS does not name both files"
 grep -q "project2.dll" "$work/listed/$name/README.txt" || fail "README.txt says nothing of the library"
-[ "$failures" -eq 0 ] && pass "the 32-bit release holds every file, 32-bit, with checksums"
+pass "the 32-bit release holds every file, 32-bit, with checksums"
 
 # --- The release that runs here. ---------------------------------------------------------------
 if [ "$devtool_win_tree" = win ]; then
