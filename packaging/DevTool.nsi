@@ -58,19 +58,14 @@ Var OurLibrary ; "1" when the project2.dll of this folder is the one this instal
 ; The size and version of a project2.dll, "size:major.minor" (empty when there is none): what the
 ; installer records of our library, and what the uninstaller compares before removing one.
 !macro LibraryIdentity FILE RESULT
+    ; $R6-$R8 are scratch registers of this macro; RESULT is none of them.
     StrCpy ${RESULT} ""
     ${If} ${FileExists} "${FILE}"
-        Push $0
-        Push $1
-        Push $2
-        FileOpen $0 "${FILE}" r
-        FileSeek $0 0 END $1
-        FileClose $0
-        GetDLLVersion "${FILE}" $0 $2
-        StrCpy ${RESULT} "$1:$0.$2"
-        Pop $2
-        Pop $1
-        Pop $0
+        FileOpen $R6 "${FILE}" r
+        FileSeek $R6 0 END $R7
+        FileClose $R6
+        GetDLLVersion "${FILE}" $R6 $R8
+        StrCpy ${RESULT} "$R7:$R6.$R8"
     ${EndIf}
 !macroend
 
