@@ -19,8 +19,8 @@ while [ $# -gt 0 ]; do
     esac
 done
 case "$tree" in
-    win) arch=win32; nsis_target=x86-unicode ;;
-    win64) arch=win64; nsis_target=amd64-unicode ;;
+    win) arch=win32; nsis_target=x86-unicode; strip=i686-w64-mingw32-strip ;;
+    win64) arch=win64; nsis_target=amd64-unicode; strip=x86_64-w64-mingw32-strip ;;
     *) echo "release.sh: unknown tree $tree (win or win64)" >&2; exit 2 ;;
 esac
 version=$("$root/scripts/version.sh")
@@ -33,12 +33,13 @@ work="$build/release"
 stage="$work/$name"
 rm -rf "$work"
 mkdir -p "$stage/docs" "$stage/skins/default" "$out"
-mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
 install -m 644 "$build/bin/DevTool.exe" "$build/bin/project2.dll" "$build/bin/p2state.exe" \
     "$stage/"
 install -m 644 "$build/tools/skinpack.exe" "$stage/"
+# Without their symbols and debugging sections; the exports, resources and code stay.
+"$strip" "$stage"/*.exe "$stage/project2.dll"
 # Notepad wants CR LF.
 sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$root/packaging/README.txt" > "$stage/README.txt"
 install -m 644 "$root"/docs/*.md "$stage/docs/"

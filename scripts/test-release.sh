@@ -121,8 +121,6 @@ mkdir -p "$drive_c/elsewhere"
 # The emulator keeps its state beside itself, in the unpacked folder.
 unset PROJECT2_STATE PROJECT2_TRACE
 starts "C:\\unpacked\\$name\\DevTool.exe" zip
-[ -f "$drive_c/unpacked/$name/project2.state" ] ||
-    echo "note: the emulator made no state file at start (it makes one at its first call)"
 
 # p2state found through PATH, started in another folder: the state file beside the program.
 out=$(cd "$drive_c/elsewhere" && WINEPATH="C:\\unpacked\\$name" timeout 60 "$WINE" p2state.exe show 2>&1 | tr -d '\r' || true)
