@@ -63,7 +63,10 @@ std::wstring StringValue(const std::vector<char>& data, const wchar_t* name) {
 } // namespace
 
 bool IsVersionRequest(const wchar_t* arguments) {
-    const std::wstring argument = Lower(Trimmed(arguments));
+    std::wstring argument = Lower(Trimmed(arguments));
+    // A shortcut or script may quote the argument.
+    if (argument.size() >= 2 && argument.front() == L'"' && argument.back() == L'"')
+        argument = argument.substr(1, argument.size() - 2);
     return argument == L"/version" || argument == L"-version";
 }
 

@@ -27,9 +27,16 @@ TEST(VersionReport, RecognisesOnlyTheVersionArgument) {
         const wchar_t* arguments;
         bool request;
     } cases[] = {
-        {L"/version", true},    {L"/VERSION", true}, {L"  -Version\t", true},
-        {nullptr, false},       {L"", false},        {L"/versions", false},
-        {L"/version x", false}, {L"version", false}, {L"/v", false},
+        {L"/version", true},
+        {L"/VERSION", true},
+        {L"  -Version\t", true},
+        {nullptr, false},
+        {L"", false},
+        {L"/versions", false},
+        {L"/version x", false},
+        {L"\"/version\"", true},
+        {L"version", false},
+        {L"/v", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsVersionRequest(c.arguments), c.request)
