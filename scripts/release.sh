@@ -54,14 +54,14 @@ rm -f "$out/$name.zip"
 # library is handled on its own (installed only where none is).
 lists="$work/nsis"
 mkdir -p "$lists"
-winpath() { sed 's|/|\\|g' <<<"$1"; }
+winpath() { echo "${1//\//\\}"; }
 (
     cd "$stage"
     find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort > "$lists/dirs"
     find . -type f ! -path ./project2.dll -printf '%P\n' | LC_ALL=C sort > "$lists/files"
 )
 {
-    echo 'SetOutPath "$INSTDIR"'
+    echo "SetOutPath \"\$INSTDIR\""
     while read -r f; do
         case "$f" in */*) continue ;; esac
         echo "File \"$stage/$f\""
@@ -69,7 +69,7 @@ winpath() { sed 's|/|\\|g' <<<"$1"; }
     while read -r d; do
         echo "SetOutPath \"\$INSTDIR\\$(winpath "$d")\""
         while read -r f; do
-            [ "$(dirname "$f")" = "$d" ] && echo "File \"$stage/$f\""
+            if [ "$(dirname "$f")" = "$d" ]; then echo "File \"$stage/$f\""; fi
         done < "$lists/files"
     done < "$lists/dirs"
 } > "$lists/install-files.nsh"

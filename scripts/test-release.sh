@@ -89,8 +89,8 @@ drive_c="$WINEPREFIX/drive_c"
 
 # Prints the id of the top-level window captioned $1 once it shows, or nothing after $2 seconds.
 window_with_caption() {
-    local i id
-    for i in $(seq 1 $(($2 * 4))); do
+    local id
+    for _ in $(seq 1 $(($2 * 4))); do
         id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | awk '{print $1}' | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.25
@@ -125,7 +125,8 @@ unset PROJECT2_STATE PROJECT2_TRACE
 starts "C:\\unpacked\\$name\\DevTool.exe" zip
 
 # p2state found through PATH, started in another folder: the state file beside the program.
-out=$(cd "$drive_c/elsewhere" && WINEPATH="C:\\unpacked\\$name" timeout 60 "$WINE" p2state.exe show 2>&1 | tr -d '\r' || true)
+out=$(cd "$drive_c/elsewhere" &&
+      { WINEPATH="C:\\unpacked\\$name" timeout 60 "$WINE" p2state.exe show 2>&1 || true; } | tr -d '\r')
 case "$out" in
     "state file C:\\unpacked\\$name\\project2.state"*) pass "p2state through PATH uses the state file beside it" ;;
     *) fail "p2state through PATH: $(head -n 1 <<<"$out")" ;;
@@ -196,7 +197,9 @@ check_installed devtool-a
 cmp -s "$drive_c/devtool-a/project2.dll" "$drive_c/unpacked/$name/project2.dll" ||
     fail "the installer did not put our project2.dll into an empty folder"
 menu=$(menu_folder current)
-[ -n "$menu" ] && [ -f "$menu/设备调试工具 DevTool.lnk" ] || fail "no Start-menu entry for the user"
+if [ -z "$menu" ] || [ ! -f "$menu/设备调试工具 DevTool.lnk" ]; then
+    fail "no Start-menu entry for the user"
+fi
 # The emulator's state elsewhere, so the folder holds only what was installed.
 PROJECT2_STATE='C:\state-a.state' starts "C:\\devtool-a\\DevTool.exe" installed
 uninstall_from devtool-a
@@ -233,8 +236,9 @@ install_into devtool-c /CurrentUser
 cp "$vendor" "$drive_c/devtool-c/project2.dll"
 uninstall_from devtool-c
 left=$(listing "$drive_c/devtool-c" | tr '\n' ' ')
-[ "$left" = "project2.dll " ] && cmp -s "$drive_c/devtool-c/project2.dll" "$vendor" ||
+if [ "$left" != "project2.dll " ] || ! cmp -s "$drive_c/devtool-c/project2.dll" "$vendor"; then
     fail "after replacing the library and uninstalling, the folder holds: $left"
+fi
 pass "a vendor library put in place of ours outlives the uninstaller"
 
 if [ "$failures" -ne 0 ]; then
