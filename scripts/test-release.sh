@@ -35,8 +35,11 @@ pass() {
     checkpoint=$failures
 }
 
-# The files of a release folder, one path a line, sorted.
-listing() { (cd "$1" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort); }
+# The files of a folder, one path a line, sorted; nothing when there is no such folder.
+listing() {
+    [ -d "$1" ] || return 0
+    (cd "$1" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort)
+}
 
 # --- The shipped release: 32-bit, complete, with checksums. -------------------------------------
 "$root/scripts/release.sh" --tree win --out "$work/dist-win32" >/dev/null
