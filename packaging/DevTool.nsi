@@ -1,5 +1,5 @@
 ; The installer of the device tool, built by scripts/release.sh with makensis:
-;   makensis -DVERSION=2.18 -DARCH=win32 -DTARGET=x86-unicode -DSTAGE=<staged release folder>
+;   makensis -DVERSION=2.18 -DTARGET=x86-unicode -DSTAGE=<staged release folder>
 ;            -DLISTS=<folder of install-files.nsh and uninstall-files.nsh> -DOUTFILE=<setup.exe>
 ;            packaging/DevTool.nsi
 ; It installs for the current user (the default) or for all users (/CurrentUser, /AllUsers on
@@ -12,7 +12,6 @@ Unicode true
 Target ${TARGET}
 SetCompressor /SOLID lzma
 
-!define PRODUCT "DevTool"
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\DevTool"
 
 Name "设备调试工具 DevTool ${VERSION}"

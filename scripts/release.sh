@@ -83,7 +83,7 @@ winpath() { echo "${1//\//\\}"; }
 
 setup="$out/$name-setup.exe"
 rm -f "$setup"
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DARCH="$arch" -DTARGET="$nsis_target" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DTARGET="$nsis_target" \
     -DSTAGE="$stage" -DLISTS="$lists" -DOUTFILE="$setup" "$root/packaging/DevTool.nsi" >/dev/null
 
 (cd "$out" && sha256sum "$name.zip" "$name-setup.exe" > SHA256SUMS)
