@@ -46,8 +46,11 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs p2state.exe with a command line in a folder, its output and errors through pipes.
-ToolRun RunTool(const std::wstring& arguments, const fs::path& folder) {
+// Runs p2state.exe with a command line in a folder, its output and errors through pipes. With
+// `throughPath` the command prompt starts it by name, finding it on the PATH as a user's shell
+// does (a program started by name directly would be found beside this test first), else the
+// one built beside this test is started.
+ToolRun RunTool(const std::wstring& arguments, const fs::path& folder, bool throughPath = false) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
     // CreatePipe: the child writes into the inheritable ends; ours are kept from it.
@@ -63,11 +66,11 @@ ToolRun RunTool(const std::wstring& arguments, const fs::path& folder) {
     start.hStdError = errWrite;
     // The command line names the program alone, as when it is found on the PATH.
     const std::wstring program = (ProgramFolder() / L"p2state.exe").wstring();
-    std::wstring line = L"p2state " + arguments;
+    std::wstring line = (throughPath ? L"cmd.exe /c p2state " : L"p2state ") + arguments;
     PROCESS_INFORMATION process{};
     ToolRun run;
-    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                        nullptr, folder.c_str(), &start, &process)) {
+    if (!CreateProcessW(throughPath ? nullptr : program.c_str(), line.data(), nullptr, nullptr,
+                        TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(), &start, &process)) {
         ADD_FAILURE() << "p2state.exe did not start";
         return run;
     }
@@ -104,6 +107,25 @@ TEST_F(StateToolProgram, DefaultStateFileIsBesideTheProgram) {
         run.out.rfind("state file " + Utf8((ProgramFolder() / L"project2.state").wstring()), 0), 0u)
         << run.out;
     EXPECT_FALSE(fs::exists(folder_ / L"project2.state"));
+}
+
+// A copy of the tool in a folder of its own, found through PATH from another folder, as after
+// unpacking a release: it names the state file beside the copy, not the current folder's.
+TEST_F(StateToolProgram, FoundThroughPathUsesTheStateFileBesideIt) {
+    const fs::path tools = folder_ / L"工具";
+    const fs::path work = folder_ / L"work";
+    fs::create_directories(tools);
+    fs::create_directories(work);
+    fs::copy_file(ProgramFolder() / L"p2state.exe", tools / L"p2state.exe");
+    wchar_t saved[32767] = {};
+    const DWORD length = GetEnvironmentVariableW(L"PATH", saved, 32767);
+    SetEnvironmentVariableW(L"PATH", (tools.wstring() + L";" + saved).c_str());
+    const ToolRun run = RunTool(L"show", work, true);
+    SetEnvironmentVariableW(L"PATH", length > 0 ? saved : nullptr);
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_EQ(run.out.rfind("state file " + Utf8((tools / L"project2.state").wstring()), 0), 0u)
+        << run.out;
+    EXPECT_FALSE(fs::exists(work / L"project2.state"));
 }
 
 // A Chinese file name on the command line, the holder's name in the output as text.
