@@ -3,8 +3,8 @@
 // the speed buttons that have no window. Each picture is composed in the skinner's own buffer
 // and copied to the screen in one blit, so a button never flickers.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
-#include "skin/ImgUtilDib.h"
 
 #include <string>
 
@@ -45,7 +45,7 @@ protected:
     // The shared frame and buffer painting of every button: background, element, face, copy.
     void ComposeAndCopy(HDC dc, const RECT& rect, int frame);
 
-    skin::DibSection FBuffer;
+    skin::ControlPicture FPicture;
     bool FTransparent = false;
     bool FMultiLine = false;
 

@@ -2,8 +2,8 @@
 // The check box and radio button skinners: the box or circle from the Buttons element's check or
 // radio strip, then the caption. Without the strip the control keeps its own painting.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
-#include "skin/ImgUtilDib.h"
 
 class SkinImage;
 
@@ -26,8 +26,10 @@ protected:
 private:
     skin::CheckMark CurrentMark() const;
     void ReadTransparency();
+    // The box or circle of the state and the caption, into the composed picture.
+    void PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip, int frames);
 
-    skin::DibSection FBuffer;
+    skin::ControlPicture FPicture;
     bool FTransparent = false;
     int FLastSetCheck = -1;
 };

@@ -1,9 +1,11 @@
 // Times the skinned main window against the same window unskinned, in one process: start-up to
-// a shown window, one frame paint, a frame of a changed look, and a full repaint. Prints
-// milliseconds.
+// a shown window, one frame paint, a frame of a changed look, and a full repaint; and the full
+// repaint of the skin gallery, whose window holds every standard control, skinned against
+// unskinned. Prints milliseconds.
 //   skin_timing [rounds]
 
 #include "app/Form1.h"
+#include "gallery/GalleryForm.h"
 #include "skin/SkinClasses.h"
 #include "skin/SkinManage.h"
 #include "skin/VarUdedData.h"
@@ -13,6 +15,8 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,6 +72,29 @@ double StartUp(bool skinned) {
         .count();
 }
 
+// Shows the window unskinned, times its full repaint, skins it and times the same again.
+// Answers the skinned and unskinned medians, or nothing when the window could not be skinned.
+std::optional<std::pair<double, double>> RepaintPlainAndSkinned(TCustomForm& form, int rounds,
+                                                                TVarUdedForm*& skinner) {
+    SkinManager()->Enabled = false;
+    form.Show();
+    const HWND window = form.Handle();
+    Pump();
+    const double plain = Median(rounds, [&] { FullRepaint(window); });
+    SkinManager()->Enabled = true;
+    skinner = SkinManager()->SkinWindow(window) ? SkinManager()->SkinnerOf(window) : nullptr;
+    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
+        Pump();
+        Sleep(5);
+    }
+    if (!skinner || skinner->SkinState() != TSkinState::Active)
+        return std::nullopt;
+    Pump();
+    FullRepaint(window); // the painters make their pictures once
+    const double skinned = Median(rounds, [&] { FullRepaint(window); });
+    return std::make_pair(plain, skinned);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,23 +108,13 @@ int main(int argc, char** argv) {
     const double skinnedStart = Median(startRounds, [] { StartUp(true); });
 
     TForm1 form(nullptr);
-    SkinManager()->Enabled = false;
-    form.Show();
-    const HWND window = form.Handle();
-    Pump();
-
-    const double plain = Median(rounds, [&] { FullRepaint(window); });
-    SkinManager()->Enabled = true;
-    TVarUdedForm* skinner =
-        SkinManager()->SkinWindow(window) ? SkinManager()->SkinnerOf(window) : nullptr;
-    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
-        Pump();
-        Sleep(5);
-    }
-    if (!skinner || skinner->SkinState() != TSkinState::Active) {
+    TVarUdedForm* skinner = nullptr;
+    const auto repaint = RepaintPlainAndSkinned(form, rounds, skinner);
+    if (!repaint) {
         std::printf("the main window could not be skinned\n");
         return 1;
     }
+    const HWND window = form.Handle();
     Pump();
     const double frame = Median(rounds, [&] { skinner->PaintFrame(); });
     // Each activation change paints a frame of the other look, composed anew.
@@ -107,7 +124,13 @@ int main(int argc, char** argv) {
         SendMessageW(window, WM_NCACTIVATE, active, 0);
     });
     SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
-    const double skinned = Median(rounds, [&] { FullRepaint(window); });
+    form.Hide();
+    Pump();
+
+    RegisterGalleryClasses();
+    TGalleryForm gallery(nullptr);
+    TVarUdedForm* gallerySkinner = nullptr;
+    const auto galleryRepaint = RepaintPlainAndSkinned(gallery, rounds, gallerySkinner);
     RECT r{};
     GetWindowRect(window, &r);
     std::printf("start-up to a shown main window: unskinned %.1f ms, skinned %.1f ms, ratio %.2f\n",
@@ -115,7 +138,15 @@ int main(int argc, char** argv) {
     std::printf("frame paint of the %ldx%ld main window: median %.3f ms over %d rounds\n",
                 r.right - r.left, r.bottom - r.top, frame, rounds);
     std::printf("frame paint of a changed look (activation): median %.3f ms\n", recomposed);
-    std::printf("full repaint: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n", plain, skinned,
-                skinned / plain);
+    const auto [plain, skinned] = *repaint;
+    std::printf("full repaint of the main window: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n",
+                plain, skinned, skinned / plain);
+    if (!galleryRepaint) {
+        std::printf("the gallery could not be skinned\n");
+        return 1;
+    }
+    const auto [galleryPlain, gallerySkinned] = *galleryRepaint;
+    std::printf("full repaint of the gallery: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n",
+                galleryPlain, gallerySkinned, gallerySkinned / galleryPlain);
     return 0;
 }
