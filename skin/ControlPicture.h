@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 
 namespace skin {
@@ -18,9 +19,27 @@ public:
     // when nothing reached `dc` (an empty rectangle, or GDI refused the buffer).
     bool Compose(HDC dc, const RECT& rect, HBRUSH background,
                  const std::function<void(HDC, const RECT&)>& draw);
+    // The same for a picture that follows from a few values of the control's state, summed up in
+    // `key`: while the key and the size stay, the picture composed last is copied again without
+    // drawing.
+    bool ComposeKeyed(HDC dc, const RECT& rect, std::size_t key, HBRUSH background,
+                      const std::function<void(HDC, const RECT&)>& draw);
+    // The next picture is drawn anew (the skin changed).
+    void Forget() { keyed_ = false; }
 
 private:
+    bool Copy(HDC dc, const RECT& rect);
+
     DibSection buffer_;
+    std::size_t key_ = 0;
+    bool keyed_ = false;
 };
+
+// One key from several values of state, for ComposeKeyed.
+template <class... Values> std::size_t PictureKey(const Values&... values) {
+    std::size_t key = 0;
+    ((key ^= std::hash<Values>{}(values) + 0x9E3779B97F4A7C15ull + (key << 6) + (key >> 2)), ...);
+    return key;
+}
 
 } // namespace skin

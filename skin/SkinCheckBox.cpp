@@ -149,23 +149,39 @@ void TSkinCheckBox::Paint(HDC dc, const RECT& rect) {
     const SkinImage* strip = Strip(frames);
     if (!strip || strip->Empty())
         return;
+    frames = std::max(frames, 1);
     ReadFocusAndEnabling();
-    FPicture.Compose(dc, rect, FTransparent ? nullptr : FSkinData->FaceBrush(),
-                     [&](HDC target, const RECT& whole) {
-                         if (FTransparent)
-                             skin::PaintParentBackground(FWnd, target);
-                         PaintBoxAndText(target, whole, *strip, std::max(frames, 1));
-                     });
-}
-
-void TSkinCheckBox::PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip,
-                                    int frames) {
-    const int width = whole.right;
-    const int height = whole.bottom;
     int mouse = FMouseState;
     if (FWnd && (SendMessageW(FWnd, BM_GETSTATE, 0, 0) & BST_PUSHED))
         mouse |= skin::kMousePressed;
     const int frame = skin::CheckBoxFrame(frames, CurrentMark(), FEnabled, mouse);
+    if (FTransparent) {
+        // The parent's picture behind can change at any time: drawn anew every time.
+        FPicture.Compose(dc, rect, nullptr, [&](HDC target, const RECT& whole) {
+            skin::PaintParentBackground(FWnd, target);
+            PaintBoxAndText(target, whole, *strip, frames, frame);
+        });
+        return;
+    }
+    const std::size_t key =
+        skin::PictureKey(frame, ControlText(), FFocused, FEnabled, ControlFont(), TextColour(),
+                         ReadingFlags(), GetWindowLongPtrW(FWnd, GWL_STYLE), strip,
+                         ImageHandle(*strip), FSkinData->Colours().ButtonFace);
+    FPicture.ComposeKeyed(dc, rect, key, FSkinData->FaceBrush(),
+                          [&](HDC target, const RECT& whole) {
+                              PaintBoxAndText(target, whole, *strip, frames, frame);
+                          });
+}
+
+void TSkinCheckBox::Refresh() {
+    FPicture.Forget();
+    TSkinControl::Refresh();
+}
+
+void TSkinCheckBox::PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip,
+                                    int frames, int frame) {
+    const int width = whole.right;
+    const int height = whole.bottom;
     const int cellWidth = strip.Width() / frames;
     const int cellHeight = strip.Height();
     const bool leftText = FWnd && (GetWindowLongPtrW(FWnd, GWL_STYLE) & BS_LEFTTEXT);

@@ -16,6 +16,7 @@ public:
     bool BeforeMessage(TMessage& msg) override;
     void AfterMessage(TMessage& msg) override;
     void Paint(HDC dc, const RECT& rect) override;
+    void Refresh() override;
     skin::SkinnerKind Kind() const override { return skin::SkinnerKind::CheckBox; }
 
 protected:
@@ -27,7 +28,8 @@ private:
     skin::CheckMark CurrentMark() const;
     void ReadTransparency();
     // The box or circle of the state and the caption, into the composed picture.
-    void PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip, int frames);
+    void PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip, int frames,
+                         int frame);
 
     skin::ControlPicture FPicture;
     bool FTransparent = false;

@@ -44,6 +44,7 @@ public:
     bool BeforeMessage(TMessage& msg) override;
     void AfterMessage(TMessage& msg) override;
     void Paint(HDC dc, const RECT& rect) override;
+    void Refresh() override;
     skin::SkinnerKind Kind() const override { return skin::SkinnerKind::UpDown; }
 
 private:

@@ -103,8 +103,17 @@ void TSkinUpDown::AfterMessage(TMessage& msg) {
 
 void TSkinUpDown::Paint(HDC dc, const RECT& rect) {
     ReadFocusAndEnabling();
-    FPicture.Compose(dc, rect, FSkinData->FaceBrush(),
-                     [&](HDC target, const RECT& whole) { PaintHalves(target, whole); });
+    const TSkinElements& s = FSkinData->Elements();
+    const std::size_t key =
+        skin::PictureKey(FEnabled, FPressedHalf, FHotHalf, Horizontal(), s.UpDownHorz.get(),
+                         s.UpDownVert.get(), FSkinData->Colours().ButtonFace);
+    FPicture.ComposeKeyed(dc, rect, key, FSkinData->FaceBrush(),
+                          [&](HDC target, const RECT& whole) { PaintHalves(target, whole); });
+}
+
+void TSkinUpDown::Refresh() {
+    FPicture.Forget();
+    TSkinControl::Refresh();
 }
 
 void TSkinUpDown::PaintHalves(HDC target, const RECT& whole) {

@@ -6,6 +6,7 @@
 
 #include "app/Form1.h"
 #include "gallery/GalleryForm.h"
+#include "skin/ControlSkinner.h"
 #include "skin/SkinClasses.h"
 #include "skin/SkinManage.h"
 #include "skin/VarUdedData.h"
@@ -15,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -72,27 +74,67 @@ double StartUp(bool skinned) {
         .count();
 }
 
-// Shows the window unskinned, times its full repaint, skins it and times the same again.
-// Answers the skinned and unskinned medians, or nothing when the window could not be skinned.
-std::optional<std::pair<double, double>> RepaintPlainAndSkinned(TCustomForm& form, int rounds,
-                                                                TVarUdedForm*& skinner) {
+// Milliseconds of each of `rounds` runs of `work`, added to `times`.
+void Time(int rounds, const std::function<void()>& work, std::vector<double>& times) {
+    for (int i = 0; i < rounds; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+}
+
+double MedianOf(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times.empty() ? 0 : times[times.size() / 2];
+}
+
+// The window's skinner once it is active, or null when it does not become active.
+TVarUdedForm* ActiveSkinner(HWND window) {
+    TVarUdedForm* skinner = SkinManager()->SkinnerOf(window);
+    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
+        Pump();
+        Sleep(5);
+        skinner = SkinManager()->SkinnerOf(window);
+    }
+    return skinner && skinner->SkinState() == TSkinState::Active ? skinner : nullptr;
+}
+
+// Times the window's full repaint unskinned and skinned, in alternating blocks so that load from
+// elsewhere on the machine falls on both alike. Answers the unskinned and skinned medians, or
+// nothing when the window could not be skinned; `skinner` is left active.
+std::optional<std::pair<double, double>>
+RepaintPlainAndSkinned(TCustomForm& form, TSkinData& data, int rounds, TVarUdedForm*& skinner) {
+    constexpr int kBlocks = 5;
     SkinManager()->Enabled = false;
     form.Show();
     const HWND window = form.Handle();
     Pump();
-    const double plain = Median(rounds, [&] { FullRepaint(window); });
     SkinManager()->Enabled = true;
-    skinner = SkinManager()->SkinWindow(window) ? SkinManager()->SkinnerOf(window) : nullptr;
-    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
-        Pump();
-        Sleep(5);
-    }
-    if (!skinner || skinner->SkinState() != TSkinState::Active)
+    SkinManager()->MarkStarted();
+    skinner = SkinManager()->SkinWindow(window) ? ActiveSkinner(window) : nullptr;
+    if (!skinner)
         return std::nullopt;
-    Pump();
-    FullRepaint(window); // the painters make their pictures once
-    const double skinned = Median(rounds, [&] { FullRepaint(window); });
-    return std::make_pair(plain, skinned);
+    std::vector<double> plain;
+    std::vector<double> skinned;
+    for (int block = 0; block < kBlocks; ++block) {
+        data.SetActive(false);
+        SkinManager()->RunPendingAction();
+        Pump();
+        FullRepaint(window);
+        Time(
+            std::max(1, rounds / kBlocks), [&] { FullRepaint(window); }, plain);
+        data.SetActive(true);
+        SkinManager()->RunPendingAction();
+        skinner = ActiveSkinner(window);
+        if (!skinner)
+            return std::nullopt;
+        FullRepaint(window); // the painters make their pictures once
+        Time(
+            std::max(1, rounds / kBlocks), [&] { FullRepaint(window); }, skinned);
+    }
+    return std::make_pair(MedianOf(plain), MedianOf(skinned));
 }
 
 } // namespace
@@ -109,7 +151,8 @@ int main(int argc, char** argv) {
 
     TForm1 form(nullptr);
     TVarUdedForm* skinner = nullptr;
-    const auto repaint = RepaintPlainAndSkinned(form, rounds, skinner);
+    const auto repaint =
+        RepaintPlainAndSkinned(form, *form.Control<TSkinData>(L"SkinData1"), rounds, skinner);
     if (!repaint) {
         std::printf("the main window could not be skinned\n");
         return 1;
@@ -130,7 +173,8 @@ int main(int argc, char** argv) {
     RegisterGalleryClasses();
     TGalleryForm gallery(nullptr);
     TVarUdedForm* gallerySkinner = nullptr;
-    const auto galleryRepaint = RepaintPlainAndSkinned(gallery, rounds, gallerySkinner);
+    const auto galleryRepaint =
+        RepaintPlainAndSkinned(gallery, gallery.SkinData(), rounds, gallerySkinner);
     RECT r{};
     GetWindowRect(window, &r);
     std::printf("start-up to a shown main window: unskinned %.1f ms, skinned %.1f ms, ratio %.2f\n",
@@ -148,5 +192,17 @@ int main(int argc, char** argv) {
     const auto [galleryPlain, gallerySkinned] = *galleryRepaint;
     std::printf("full repaint of the gallery: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n",
                 galleryPlain, gallerySkinned, gallerySkinned / galleryPlain);
+    // Where the skinned time goes: each kind of painter's share of one paint of every control.
+    std::map<std::string, double> byKind;
+    for (TSkinControl* painter : gallerySkinner->Skinners().Items()) {
+        if (!painter->Window())
+            continue;
+        byKind[skin::SkinnerKindName(painter->Kind())] +=
+            Median(std::max(3, rounds / 10), [&] { painter->PaintWindow(nullptr); });
+    }
+    std::printf("one paint of the gallery's controls by painter:");
+    for (const auto& [kind, ms] : byKind)
+        std::printf(" %s %.3f", kind.c_str(), ms);
+    std::printf(" (ms)\n");
     return 0;
 }

@@ -277,6 +277,20 @@ TEST_F(SkinGalleryTest, CheckAndRadioBoxesShowTheirStripFrame) {
         EXPECT_EQ(wrong, 0);
         EXPECT_GT(differsFromOthers, 0) << "the probe tells the frames apart";
     }
+    // A picture kept from the last paint is not shown again once the state changed.
+    auto* box = Get<TCheckBox>(L"CheckBox1");
+    const int frames = buttons.CheckButtonFrame;
+    const int middle = buttons.CheckImage.Width() / frames / 2;
+    ASSERT_NE(ElementPixel(buttons.CheckImage, frames, 1, false, middle, 1),
+              ElementPixel(buttons.CheckImage, frames, 5, false, middle, 1));
+    for (const bool checked : {true, false, true}) {
+        box->SetChecked(checked);
+        const ControlPixels p = Painted(L"CheckBox1");
+        const int top = (p.height - buttons.CheckImage.Height()) / 2;
+        EXPECT_EQ(p.At(middle, top + 1),
+                  ElementPixel(buttons.CheckImage, frames, checked ? 5 : 1, false, middle, 1));
+    }
+    box->SetChecked(false);
 }
 
 // "||" in a caption breaks the line: the text covers two lines' height and less width than on
