@@ -31,9 +31,8 @@ void Pump() {
     }
 }
 
-// Median milliseconds of `rounds` runs of `work`.
-double Median(int rounds, const std::function<void()>& work) {
-    std::vector<double> times;
+// Milliseconds of each of `rounds` runs of `work`, added to `times`.
+void Time(int rounds, const std::function<void()>& work, std::vector<double>& times) {
     for (int i = 0; i < rounds; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
@@ -41,8 +40,18 @@ double Median(int rounds, const std::function<void()>& work) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());
     }
+}
+
+double MedianOf(std::vector<double> times) {
     std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return times.empty() ? 0 : times[times.size() / 2];
+}
+
+// Median milliseconds of `rounds` runs of `work`.
+double Median(int rounds, const std::function<void()>& work) {
+    std::vector<double> times;
+    Time(rounds, work, times);
+    return MedianOf(std::move(times));
 }
 
 void FullRepaint(HWND window) {
@@ -72,22 +81,6 @@ double StartUp(bool skinned) {
     Pump();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
-}
-
-// Milliseconds of each of `rounds` runs of `work`, added to `times`.
-void Time(int rounds, const std::function<void()>& work, std::vector<double>& times) {
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-}
-
-double MedianOf(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times.empty() ? 0 : times[times.size() / 2];
 }
 
 // The window's skinner once it is active, or null when it does not become active.
