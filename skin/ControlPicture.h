@@ -38,7 +38,8 @@ private:
 // One key from several values of state, for ComposeKeyed.
 template <class... Values> std::size_t PictureKey(const Values&... values) {
     std::size_t key = 0;
-    ((key ^= std::hash<Values>{}(values) + 0x9E3779B97F4A7C15ull + (key << 6) + (key >> 2)), ...);
+    ((key ^= std::hash<Values>{}(values) + std::size_t{0x9E3779B9u} + (key << 6) + (key >> 2)),
+     ...);
     return key;
 }
 

@@ -178,10 +178,25 @@ void TSkinButton::Paint(HDC dc, const RECT& rect) {
 }
 
 void TSkinButton::ComposeAndCopy(HDC dc, const RECT& rect, int frame) {
-    FPicture.Compose(dc, rect, nullptr, [&](HDC target, const RECT& whole) {
+    const auto draw = [&](HDC target, const RECT& whole) {
         PaintBackground(target, whole, frame);
         PaintFace(target, whole, frame);
-    });
+    };
+    // A parent's picture behind, or a glyph the control may change, is drawn anew every time.
+    if (FTransparent || !FaceFollowsState()) {
+        FPicture.Compose(dc, rect, nullptr, draw);
+        return;
+    }
+    const TDataSkinButton& element = *FSkinData->Elements().Buttons;
+    const std::size_t key = skin::PictureKey(
+        frame, ControlText(), FFocused, FEnabled, ControlFont(), TextColour(), NoFocusRect(),
+        ReadingFlags(), &element, ImageHandle(element.Image), FSkinData->Colours().ButtonFace);
+    FPicture.ComposeKeyed(dc, rect, key, nullptr, draw);
+}
+
+void TSkinButton::Refresh() {
+    FPicture.Forget();
+    TSkinControl::Refresh();
 }
 
 void TSkinButton::PaintBackground(HDC dc, const RECT& rect, int frame) {

@@ -70,6 +70,7 @@ void TSkinTab::AfterMessage(TMessage& msg) {
 
 void TSkinTab::Refresh() {
     FPrepared = false;
+    FPicture.Forget();
     TSkinControl::Refresh();
 }
 
@@ -161,13 +162,34 @@ void TSkinTab::Paint(HDC dc, const RECT& rect) {
         ExcludeClipRect(dc, rect.left + r.left, rect.top + r.top, rect.left + r.right,
                         rect.top + r.bottom);
     }
-    FPicture.Compose(dc, rect, parent.Get(), [&](HDC target, const RECT& whole) {
-        PaintTabsAndPane(target, whole, side, parent.Get());
-    });
+    FPicture.ComposeKeyed(dc, rect, TabsKey(side), parent.Get(),
+                          [&](HDC target, const RECT& whole) {
+                              PaintTabsAndPane(target, whole, side, parent.Get());
+                          });
     if (FVariant == 2) {
         if (auto* control = dynamic_cast<TWinControl*>(FControl))
             control->PaintControls(dc);
     }
+}
+
+std::size_t TSkinTab::TabsKey(skin::TabSide side) const {
+    std::size_t key =
+        skin::PictureKey(side, SendMessageW(FWnd, TCM_GETCURFOCUS, 0, 0),
+                         SendMessageW(FWnd, TCM_GETCURSEL, 0, 0), ControlFont(), ParentColour(),
+                         TextColour(), ReadingFlags(), FTabImage.Handle(), FPaneImage.Handle());
+    const int count = static_cast<int>(SendMessageW(FWnd, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        SendMessageW(FWnd, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        wchar_t text[81] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 81;
+        SendMessageW(FWnd, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        key ^= skin::PictureKey(key, r.left, r.top, r.right, r.bottom, std::wstring(text));
+    }
+    return key;
 }
 
 void TSkinTab::PaintTabsAndPane(HDC target, const RECT& whole, skin::TabSide side, HBRUSH parent) {

@@ -30,6 +30,9 @@ private:
     // The tab and pane pictures for the tab side, made again after a re-skin.
     void Prepare(skin::TabSide side);
     void AttachArrows();
+    // What the picture of the tabs follows from: side, focus, fonts, colours, and each tab's
+    // place and caption.
+    std::size_t TabsKey(skin::TabSide side) const;
     // The band of tabs and the pane around the pages, into the composed picture.
     void PaintTabsAndPane(HDC target, const RECT& whole, skin::TabSide side, HBRUSH parent);
 

@@ -343,10 +343,19 @@ TEST_F(SkinGalleryTest, ProgressFillCountsFromTheLowLimit) {
     paintAt(0, 100, 60);
 }
 
-// A crowded tab row's scroll arrows get one skinner, however often the tabs are painted.
+// A crowded tab row's scroll arrows get one skinner, however often the tabs are painted; the tabs'
+// picture follows the page shown.
 TEST_F(SkinGalleryTest, CrowdedTabsGiveTheirArrowsOneSkinner) {
     ASSERT_NE(Skin(), nullptr);
     auto* pages = Get<TPageControl>(L"PageTop");
+    // The picture kept from the last paint follows the page shown.
+    const ControlPixels first = Painted(L"PageTop");
+    pages->SetActivePageIndex(1);
+    PumpMessages(5);
+    EXPECT_NE(Painted(L"PageTop"), first);
+    pages->SetActivePageIndex(0);
+    PumpMessages(5);
+    EXPECT_EQ(Painted(L"PageTop"), first);
     const int width = pages->Width();
     pages->SetWidth(90);
     PumpMessages(10);
