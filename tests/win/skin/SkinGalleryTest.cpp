@@ -8,6 +8,7 @@
 #include "framework/ExtCtrls.h"
 #include "gallery/GalleryForm.h"
 #include "skin/ControlSkinner.h"
+#include "skin/SkinBoxes.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/SkinManage.h"
@@ -399,6 +400,33 @@ TEST_F(SkinGalleryTest, FailingPainterEndsItsPaint) {
     EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE)) << "the paint was ended";
     EXPECT_EQ(GdiObjectCount(), gdi);
     DestroyWindow(button);
+}
+
+// An inner dialog's text cells are drawn transparent on the one face brush the skin keeps, so
+// painting them makes no brush.
+TEST_F(SkinGalleryTest, InnerDialogTextIsTransparentOnTheKeptFaceBrush) {
+    const HWND parent = Get<TWinControl>(L"Panel1")->Handle();
+    const HWND inner = CreateWindowExW(0, L"#32770", L"", WS_CHILD | WS_VISIBLE, 2, 2, 120, 40,
+                                       parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(inner, nullptr);
+    const HWND label = CreateWindowW(L"STATIC", L"Text", WS_CHILD | WS_VISIBLE, 4, 4, 80, 16, inner,
+                                     nullptr, nullptr, nullptr);
+    TSkinBoxH skinner(nullptr);
+    skinner.AttachWindow(inner, &Data(), nullptr);
+    ASSERT_TRUE(skinner.Attached());
+    const HDC dc = GetDC(label);
+    SetBkMode(dc, OPAQUE);
+    const int gdi = GdiObjectCount();
+    for (int i = 0; i < 20; ++i) {
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(inner, WM_CTLCOLORSTATIC,
+                                                                 reinterpret_cast<WPARAM>(dc),
+                                                                 reinterpret_cast<LPARAM>(label)));
+        EXPECT_EQ(brush, Data().FaceBrush());
+    }
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(GdiObjectCount(), gdi);
+    ReleaseDC(label, dc);
+    DestroyWindow(inner);
 }
 
 // A skin without the pictures a painter needs leaves those controls as the system draws them.
