@@ -94,12 +94,22 @@ TVarUdedForm* ActiveSkinner(HWND window) {
     return skinner && skinner->SkinState() == TSkinState::Active ? skinner : nullptr;
 }
 
+struct RepaintTimes {
+    double plain = 0;   // median milliseconds, unskinned
+    double skinned = 0; // median milliseconds, skinned
+    // Skinned against unskinned within each block, so that a block slowed by other work on the
+    // machine counts once: the median, lowest and highest of those ratios.
+    double ratio = 0;
+    double lowest = 0;
+    double highest = 0;
+};
+
 // Times the window's full repaint unskinned and skinned, in alternating blocks so that load from
-// elsewhere on the machine falls on both alike. Answers the unskinned and skinned medians, or
-// nothing when the window could not be skinned; `skinner` is left active.
-std::optional<std::pair<double, double>>
-RepaintPlainAndSkinned(TCustomForm& form, TSkinData& data, int rounds, TVarUdedForm*& skinner) {
-    constexpr int kBlocks = 5;
+// elsewhere on the machine falls on both alike. Nothing when the window could not be skinned;
+// `skinner` is left active.
+std::optional<RepaintTimes> RepaintPlainAndSkinned(TCustomForm& form, TSkinData& data, int rounds,
+                                                   TVarUdedForm*& skinner) {
+    constexpr int kBlocks = 10;
     SkinManager()->Enabled = false;
     form.Show();
     const HWND window = form.Handle();
@@ -111,13 +121,16 @@ RepaintPlainAndSkinned(TCustomForm& form, TSkinData& data, int rounds, TVarUdedF
         return std::nullopt;
     std::vector<double> plain;
     std::vector<double> skinned;
+    std::vector<double> ratios;
     for (int block = 0; block < kBlocks; ++block) {
+        std::vector<double> plainBlock;
+        std::vector<double> skinnedBlock;
         data.SetActive(false);
         SkinManager()->RunPendingAction();
         Pump();
         FullRepaint(window);
         Time(
-            std::max(1, rounds / kBlocks), [&] { FullRepaint(window); }, plain);
+            std::max(1, rounds / kBlocks), [&] { FullRepaint(window); }, plainBlock);
         data.SetActive(true);
         SkinManager()->RunPendingAction();
         skinner = ActiveSkinner(window);
@@ -125,9 +138,19 @@ RepaintPlainAndSkinned(TCustomForm& form, TSkinData& data, int rounds, TVarUdedF
             return std::nullopt;
         FullRepaint(window); // the painters make their pictures once
         Time(
-            std::max(1, rounds / kBlocks), [&] { FullRepaint(window); }, skinned);
+            std::max(1, rounds / kBlocks), [&] { FullRepaint(window); }, skinnedBlock);
+        ratios.push_back(MedianOf(skinnedBlock) / MedianOf(plainBlock));
+        plain.insert(plain.end(), plainBlock.begin(), plainBlock.end());
+        skinned.insert(skinned.end(), skinnedBlock.begin(), skinnedBlock.end());
     }
-    return std::make_pair(MedianOf(plain), MedianOf(skinned));
+    const auto [lowest, highest] = std::minmax_element(ratios.begin(), ratios.end());
+    return RepaintTimes{MedianOf(plain), MedianOf(skinned), MedianOf(ratios), *lowest, *highest};
+}
+
+void PrintRepaint(const char* what, const RepaintTimes& t) {
+    std::printf("full repaint of %s: unskinned %.3f ms, skinned %.3f ms, ratio %.2f (blocks "
+                "%.2f to %.2f)\n",
+                what, t.plain, t.skinned, t.ratio, t.lowest, t.highest);
 }
 
 } // namespace
@@ -175,16 +198,12 @@ int main(int argc, char** argv) {
     std::printf("frame paint of the %ldx%ld main window: median %.3f ms over %d rounds\n",
                 r.right - r.left, r.bottom - r.top, frame, rounds);
     std::printf("frame paint of a changed look (activation): median %.3f ms\n", recomposed);
-    const auto [plain, skinned] = *repaint;
-    std::printf("full repaint of the main window: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n",
-                plain, skinned, skinned / plain);
+    PrintRepaint("the main window", *repaint);
     if (!galleryRepaint) {
         std::printf("the gallery could not be skinned\n");
         return 1;
     }
-    const auto [galleryPlain, gallerySkinned] = *galleryRepaint;
-    std::printf("full repaint of the gallery: unskinned %.3f ms, skinned %.3f ms, ratio %.2f\n",
-                galleryPlain, gallerySkinned, gallerySkinned / galleryPlain);
+    PrintRepaint("the gallery", *galleryRepaint);
     // Where the skinned time goes: each kind of painter's share of one paint of every control.
     std::map<std::string, double> byKind;
     for (TSkinControl* painter : gallerySkinner->Skinners().Items()) {
