@@ -8,6 +8,7 @@
 #include "framework/ExtCtrls.h"
 #include "gallery/GalleryForm.h"
 #include "skin/ControlSkinner.h"
+#include "skin/ControlWalk.h"
 #include "skin/SkinBoxes.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinImageGdi.h"
@@ -400,6 +401,32 @@ TEST_F(SkinGalleryTest, FailingPainterEndsItsPaint) {
     EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE)) << "the paint was ended";
     EXPECT_EQ(GdiObjectCount(), gdi);
     DestroyWindow(button);
+}
+
+// A plain window that dies before its skinner leaves a dead skinner, which the next control walk
+// frees; a window made after activation gets its skinner on its own.
+TEST_F(SkinGalleryTest, DeadSkinnersArePurgedAtTheNextWalk) {
+    ASSERT_NE(Skin(), nullptr);
+    const HWND parent = Get<TWinControl>(L"Panel1")->Handle();
+    const HWND button = CreateWindowW(L"BUTTON", L"Late", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
+                                      4, 4, 80, 20, parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(button, nullptr);
+    AttachControlSkinner(*skinner_, button);
+    TSkinnerList& list = skinner_->Skinners();
+    TSkinControl* late = list.FindByWindow(button);
+    ASSERT_NE(late, nullptr);
+    EXPECT_EQ(skin::SkinnerKindName(late->Kind()), std::string("CheckBox"));
+    EXPECT_EQ(SendMessageW(button, skinmsg::kIsSkinned, 0, 0), 1);
+    const std::size_t count = list.Items().size();
+    DestroyWindow(button);
+    ASSERT_TRUE(list.Contains(late));
+    EXPECT_EQ(late->State(), TSkinnerState::Destroyed);
+    SendMessageW(gallery_->Handle(), skinmsg::kActivate, 0, 1000);
+    PumpMessages(10);
+    EXPECT_EQ(list.Items().size(), count - 1);
+    EXPECT_EQ(std::count_if(list.Items().begin(), list.Items().end(),
+                            [](TSkinControl* s) { return s->State() == TSkinnerState::Destroyed; }),
+              0);
 }
 
 // An inner dialog's text cells are drawn transparent on the one face brush the skin keeps, so
