@@ -278,6 +278,19 @@ void TSkinControl::FullPaint(TMessage& msg) {
     }
 }
 
+bool TSkinControl::TakeOverPaint(TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_PAINT:
+        FullPaint(msg);
+        return true;
+    case WM_ERASEBKGND:
+        msg.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TSkinControl::TransparentBackground(TMessage& msg) {
     const auto dc = reinterpret_cast<HDC>(msg.WParam);
     if (FControl) {
@@ -366,6 +379,21 @@ void TSkinControl::TrackMouseLeave() {
     // the window skinner's hover check.
     if (FForm && !FControl)
         FForm->Skinners().SetHover(this);
+}
+
+bool TSkinControl::FollowMouse(bool hot) {
+    const bool changed = hot != ((FMouseState & skin::kMouseHot) != 0);
+    if (changed) {
+        FMouseState ^= skin::kMouseHot;
+        Repaint();
+    }
+    TrackMouseLeave();
+    return changed;
+}
+
+void TSkinControl::MouseLeft(bool clearPressed) {
+    FMouseState &= ~(clearPressed ? skin::kMouseHot | skin::kMousePressed : skin::kMouseHot);
+    Repaint();
 }
 
 bool TSkinControl::IsMouseLeave(const TMessage& msg) {

@@ -88,6 +88,9 @@ protected:
     void Repaint();
     // WM_PAINT handled completely: the control's own painting never runs.
     void FullPaint(TMessage& msg);
+    // For a painter that draws every pixel of its control: WM_PAINT painted whole and
+    // WM_ERASEBKGND answered without erasing. True when the message was one of them.
+    bool TakeOverPaint(TMessage& msg);
     // WM_ERASEBKGND: a framework control lets its parent paint behind it; a plain window is
     // filled with ButtonFace. Result 1.
     void TransparentBackground(TMessage& msg);
@@ -108,6 +111,11 @@ protected:
     void ReadFocusAndEnabling();
     // Asks for WM_MOUSELEAVE, and to be told by the window skinner when the mouse has left.
     void TrackMouseLeave();
+    // The mouse moved: the hot bit becomes `hot`, with a repaint when it changed, and leave
+    // tracking is (re)started. True when it changed.
+    bool FollowMouse(bool hot);
+    // The mouse left: hot (and, when asked, pressed) cleared, repaint.
+    void MouseLeft(bool clearPressed);
     // True when `msg` is WM_MOUSELEAVE or the framework's CM_MOUSELEAVE.
     static bool IsMouseLeave(const TMessage& msg);
     bool FrameworkMode() const { return FControl != nullptr; }

@@ -13,16 +13,8 @@ const TClassInfo& TSkinGroupBox::StaticClassInfo() {
 }
 
 bool TSkinGroupBox::BeforeMessage(TMessage& msg) {
-    switch (msg.Msg) {
-    case WM_PAINT:
-        FullPaint(msg);
+    if (TakeOverPaint(msg))
         return false;
-    case WM_ERASEBKGND:
-        msg.Result = 1;
-        return false;
-    default:
-        break;
-    }
     return TSkinControl::BeforeMessage(msg);
 }
 

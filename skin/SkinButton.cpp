@@ -59,17 +59,9 @@ bool TSkinButton::CanPaint() const {
 }
 
 bool TSkinButton::BeforeMessage(TMessage& msg) {
+    if (CanPaint() && TakeOverPaint(msg))
+        return false;
     switch (msg.Msg) {
-    case WM_PAINT:
-        if (!CanPaint())
-            break;
-        FullPaint(msg);
-        return false;
-    case WM_ERASEBKGND:
-        if (!CanPaint())
-            break;
-        msg.Result = 1;
-        return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         PressWithMouse(msg);
@@ -118,11 +110,12 @@ void TSkinButton::AfterMessage(TMessage& msg) {
         return;
     case WM_MOUSEMOVE:
         ReadFocusAndEnabling();
-        if (FEnabled && !(FMouseState & skin::kMouseHot)) {
-            FMouseState |= skin::kMouseHot;
-            Repaint();
-        }
-        TrackMouseLeave();
+        // A disabled button does not light up, and one that is hot stays so until the mouse
+        // leaves.
+        if (FEnabled)
+            FollowMouse(true);
+        else
+            TrackMouseLeave();
         return;
     case WM_LBUTTONUP:
         if (FMouseState & skin::kMousePressed) {
@@ -133,8 +126,7 @@ void TSkinButton::AfterMessage(TMessage& msg) {
         return;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-        FMouseState &= ~(skin::kMouseHot | skin::kMousePressed);
-        Repaint();
+        MouseLeft(true);
         return;
     case CM_DIALOGKEY:
     case CM_FOCUSCHANGED:
@@ -186,20 +178,25 @@ void TSkinButton::Paint(HDC dc, const RECT& rect) {
 }
 
 void TSkinButton::ComposeAndCopy(HDC dc, const RECT& rect, int frame) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
+    const auto draw = [&](HDC target, const RECT& whole) {
+        PaintBackground(target, whole, frame);
+        PaintFace(target, whole, frame);
+    };
+    // A parent's picture behind, or a glyph the control may change, is drawn anew every time.
+    if (FTransparent || !FaceFollowsState()) {
+        FPicture.Compose(dc, rect, nullptr, draw);
         return;
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const RECT whole{0, 0, width, height};
-    PaintBackground(memory.Get(), whole, frame);
-    PaintFace(memory.Get(), whole, frame);
-    BitBlt(dc, rect.left, rect.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+    }
+    const TDataSkinButton& element = *FSkinData->Elements().Buttons;
+    const std::size_t key = skin::PictureKey(
+        frame, ControlText(), FFocused, FEnabled, ControlFont(), TextColour(), NoFocusRect(),
+        ReadingFlags(), &element, ImageHandle(element.Image), FSkinData->Colours().ButtonFace);
+    FPicture.ComposeKeyed(dc, rect, key, nullptr, draw);
+}
+
+void TSkinButton::Refresh() {
+    FPicture.Forget();
+    TSkinControl::Refresh();
 }
 
 void TSkinButton::PaintBackground(HDC dc, const RECT& rect, int frame) {

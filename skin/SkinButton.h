@@ -3,8 +3,8 @@
 // the speed buttons that have no window. Each picture is composed in the skinner's own buffer
 // and copied to the screen in one blit, so a button never flickers.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
-#include "skin/ImgUtilDib.h"
 
 #include <string>
 
@@ -23,9 +23,13 @@ public:
     bool BeforeMessage(TMessage& msg) override;
     void AfterMessage(TMessage& msg) override;
     void Paint(HDC dc, const RECT& rect) override;
+    void Refresh() override;
     skin::SkinnerKind Kind() const override { return skin::SkinnerKind::Button; }
 
 protected:
+    // The face follows from the frame, caption, font and focus alone, so an unchanged state may
+    // show the picture composed last.
+    virtual bool FaceFollowsState() const { return true; }
     // The skin has a picture for this button.
     bool CanPaint() const;
     // The frame the button's state shows.
@@ -45,7 +49,7 @@ protected:
     // The shared frame and buffer painting of every button: background, element, face, copy.
     void ComposeAndCopy(HDC dc, const RECT& rect, int frame);
 
-    skin::DibSection FBuffer;
+    skin::ControlPicture FPicture;
     bool FTransparent = false;
     bool FMultiLine = false;
 
@@ -69,6 +73,8 @@ public:
 
 protected:
     void PaintFace(HDC dc, const RECT& rect, int frame) override;
+    // The glyph is the control's, which may change without a message to the button.
+    bool FaceFollowsState() const override { return false; }
 
 private:
     std::string FGlyphProperty = "Glyph";

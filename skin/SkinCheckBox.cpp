@@ -90,19 +90,13 @@ bool TSkinCheckBox::BeforeMessage(TMessage& msg) {
 void TSkinCheckBox::AfterMessage(TMessage& msg) {
     switch (msg.Msg) {
     case WM_MOUSEMOVE:
-        if (!(FMouseState & skin::kMouseHot)) {
-            FMouseState |= skin::kMouseHot;
+        // The pushed look follows the mouse in and out while the button is held.
+        if (!FollowMouse(true) && GetCapture() == FWnd)
             Repaint();
-        } else if (GetCapture() == FWnd) {
-            // The pushed look follows the mouse in and out while the button is held.
-            Repaint();
-        }
-        TrackMouseLeave();
         return;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-        FMouseState &= ~skin::kMouseHot;
-        Repaint();
+        MouseLeft(false);
         return;
     // The native button draws straight onto the screen at these: the skin goes back on top.
     case WM_LBUTTONDOWN:
@@ -156,41 +150,49 @@ void TSkinCheckBox::Paint(HDC dc, const RECT& rect) {
     if (!strip || strip->Empty())
         return;
     frames = std::max(frames, 1);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
     ReadFocusAndEnabling();
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const HDC target = memory.Get();
-    const RECT whole{0, 0, width, height};
-    if (FTransparent)
-        skin::PaintParentBackground(FWnd, target);
-    else
-        FillRect(target, &whole, FSkinData->FaceBrush());
-
     int mouse = FMouseState;
     if (FWnd && (SendMessageW(FWnd, BM_GETSTATE, 0, 0) & BST_PUSHED))
         mouse |= skin::kMousePressed;
     const int frame = skin::CheckBoxFrame(frames, CurrentMark(), FEnabled, mouse);
-    const int cellWidth = strip->Width() / frames;
-    const int cellHeight = strip->Height();
+    if (FTransparent) {
+        // The parent's picture behind can change at any time: drawn anew every time.
+        FPicture.Compose(dc, rect, nullptr, [&](HDC target, const RECT& whole) {
+            skin::PaintParentBackground(FWnd, target);
+            PaintBoxAndText(target, whole, *strip, frames, frame);
+        });
+        return;
+    }
+    const std::size_t key =
+        skin::PictureKey(frame, ControlText(), FFocused, FEnabled, ControlFont(), TextColour(),
+                         ReadingFlags(), GetWindowLongPtrW(FWnd, GWL_STYLE), strip,
+                         ImageHandle(*strip), FSkinData->Colours().ButtonFace);
+    FPicture.ComposeKeyed(dc, rect, key, FSkinData->FaceBrush(),
+                          [&](HDC target, const RECT& whole) {
+                              PaintBoxAndText(target, whole, *strip, frames, frame);
+                          });
+}
+
+void TSkinCheckBox::Refresh() {
+    FPicture.Forget();
+    TSkinControl::Refresh();
+}
+
+void TSkinCheckBox::PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip,
+                                    int frames, int frame) {
+    const int width = whole.right;
+    const int height = whole.bottom;
+    const int cellWidth = strip.Width() / frames;
+    const int cellHeight = strip.Height();
     const bool leftText = FWnd && (GetWindowLongPtrW(FWnd, GWL_STYLE) & BS_LEFTTEXT);
     const int boxLeft = leftText ? width - cellWidth : 0;
     const int boxTop = (height - cellHeight) / 2;
     const RECT box{boxLeft, boxTop, boxLeft + cellWidth, boxTop + cellHeight};
-    skin::DrawFrame(target, box, ImageHandle(*strip), true, frames, frame);
+    skin::DrawFrame(target, box, ImageHandle(strip), true, frames, frame);
 
     const std::wstring text = ControlText();
-    if (text.empty()) {
-        BitBlt(dc, rect.left, rect.top, width, height, target, 0, 0, SRCCOPY);
+    if (text.empty())
         return;
-    }
     const skin::SavedDC saved(target);
     SelectObject(target, ControlFont());
     SetBkMode(target, TRANSPARENT);
@@ -211,5 +213,4 @@ void TSkinCheckBox::Paint(HDC dc, const RECT& rect) {
                   (height - textHeight) / 2 + textHeight};
         DrawFocusAround(target, text, line, flags & ~(DT_VCENTER | DT_SINGLELINE));
     }
-    BitBlt(dc, rect.left, rect.top, width, height, target, 0, 0, SRCCOPY);
 }

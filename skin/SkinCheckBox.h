@@ -2,8 +2,8 @@
 // The check box and radio button skinners: the box or circle from the Buttons element's check or
 // radio strip, then the caption. Without the strip the control keeps its own painting.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
-#include "skin/ImgUtilDib.h"
 
 class SkinImage;
 
@@ -16,6 +16,7 @@ public:
     bool BeforeMessage(TMessage& msg) override;
     void AfterMessage(TMessage& msg) override;
     void Paint(HDC dc, const RECT& rect) override;
+    void Refresh() override;
     skin::SkinnerKind Kind() const override { return skin::SkinnerKind::CheckBox; }
 
 protected:
@@ -26,8 +27,11 @@ protected:
 private:
     skin::CheckMark CurrentMark() const;
     void ReadTransparency();
+    // The box or circle of the state and the caption, into the composed picture.
+    void PaintBoxAndText(HDC target, const RECT& whole, const SkinImage& strip, int frames,
+                         int frame);
 
-    skin::DibSection FBuffer;
+    skin::ControlPicture FPicture;
     bool FTransparent = false;
     int FLastSetCheck = -1;
 };

@@ -27,18 +27,8 @@ int TSkinHeader::SectionAt(POINT p) const {
 }
 
 bool TSkinHeader::BeforeMessage(TMessage& msg) {
-    if (CanPaint()) {
-        switch (msg.Msg) {
-        case WM_PAINT:
-            FullPaint(msg);
-            return false;
-        case WM_ERASEBKGND:
-            msg.Result = 1;
-            return false;
-        default:
-            break;
-        }
-    }
+    if (CanPaint() && TakeOverPaint(msg))
+        return false;
     return TSkinControl::BeforeMessage(msg);
 }
 
@@ -77,22 +67,16 @@ void TSkinHeader::AfterMessage(TMessage& msg) {
 void TSkinHeader::Paint(HDC dc, const RECT& rect) {
     if (!CanPaint())
         return;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
     ReadFocusAndEnabling();
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const HDC target = memory.Get();
+    FPicture.Compose(dc, rect, FSkinData->FaceBrush(),
+                     [&](HDC target, const RECT& whole) { PaintSections(target, whole); });
+}
+
+void TSkinHeader::PaintSections(HDC target, const RECT& whole) {
+    const int width = whole.right;
+    const int height = whole.bottom;
     const TDataSkinObject& bar = *FSkinData->Elements().Headerbar;
     const skin::ElementPicture picture = PictureOf(bar);
-    const RECT whole{0, 0, width, height};
-    FillRect(target, &whole, FSkinData->FaceBrush());
     const skin::SavedDC saved(target);
     SelectObject(target, ControlFont());
     SetBkMode(target, TRANSPARENT);
@@ -137,5 +121,4 @@ void TSkinHeader::Paint(HDC dc, const RECT& rect) {
     }
     if (right < width)
         skin::DrawElement(target, RECT{right, 0, width, height}, bar.Frames(), 1, picture);
-    BitBlt(dc, rect.left, rect.top, width, height, target, 0, 0, SRCCOPY);
 }

@@ -2,8 +2,8 @@
 // The header bar skinner: every section drawn from the Headerbar element with its image and
 // caption, in the state the mouse gives it.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
-#include "skin/ImgUtilDib.h"
 
 class TSkinHeader : public TSkinControl {
     DEVTOOL_CLASS(TSkinHeader)
@@ -17,8 +17,10 @@ public:
 private:
     bool CanPaint() const;
     int SectionAt(POINT p) const;
+    // The sections and the rest of the bar, into the composed picture.
+    void PaintSections(HDC target, const RECT& whole);
 
-    skin::DibSection FBuffer;
+    skin::ControlPicture FPicture;
     int FHotSection = -1;
     int FPressedSection = -1;
 };

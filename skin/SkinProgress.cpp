@@ -20,20 +20,8 @@ bool TSkinProgress::CanPaint() const {
 }
 
 bool TSkinProgress::BeforeMessage(TMessage& msg) {
-    switch (msg.Msg) {
-    case WM_PAINT:
-        if (!CanPaint())
-            break;
-        FullPaint(msg);
+    if (CanPaint() && TakeOverPaint(msg))
         return false;
-    case WM_ERASEBKGND:
-        if (!CanPaint())
-            break;
-        msg.Result = 1;
-        return false;
-    default:
-        break;
-    }
     return TSkinControl::BeforeMessage(msg);
 }
 

@@ -2,8 +2,8 @@
 // The skinners of the range controls: progress bars, track bars and up-down buttons. Each paints
 // the whole control from the skin.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
-#include "skin/ImgUtilDib.h"
 
 class TSkinProgress : public TSkinControl {
     DEVTOOL_CLASS(TSkinProgress)
@@ -28,7 +28,10 @@ public:
     skin::SkinnerKind Kind() const override { return skin::SkinnerKind::TrackBar; }
 
 private:
-    skin::DibSection FBuffer;
+    // Channel, tick marks and thumb, into the composed picture.
+    void PaintBar(HDC target);
+
+    skin::ControlPicture FPicture;
 };
 
 class TSkinUpDown : public TSkinControl {
@@ -41,14 +44,17 @@ public:
     bool BeforeMessage(TMessage& msg) override;
     void AfterMessage(TMessage& msg) override;
     void Paint(HDC dc, const RECT& rect) override;
+    void Refresh() override;
     skin::SkinnerKind Kind() const override { return skin::SkinnerKind::UpDown; }
 
 private:
     bool Horizontal() const;
     // The half (0 first, 1 second) under a client point.
     int HalfAt(POINT p) const;
+    // Both halves, into the composed picture.
+    void PaintHalves(HDC target, const RECT& whole);
 
-    skin::DibSection FBuffer;
+    skin::ControlPicture FPicture;
     bool FEmbedded = false;
     int FHotHalf = -1;
     int FPressedHalf = -1;

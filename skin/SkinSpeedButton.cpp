@@ -34,8 +34,7 @@ void TSkinSpeedButton::AfterMessage(TMessage& msg) {
         Repaint();
         return;
     case CM_MOUSELEAVE:
-        FMouseState &= ~(skin::kMouseHot | skin::kMousePressed);
-        Repaint();
+        MouseLeft(true);
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -63,32 +62,22 @@ int TSkinSpeedButton::SpeedFrame() const {
 }
 
 void TSkinSpeedButton::Paint(HDC dc, const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
     FEnabled = FControl->Enabled();
     FFocused = false;
     const int frame = SpeedFrame();
     const bool flat = GetPropText(FControl, "Flat") == L"True";
     const bool transparent =
         FControl->Tag() == kTransparentTag || FSkinData->HasOption(xoTransparent);
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const RECT whole{0, 0, width, height};
-    // What lies behind: the device context as the parent painted it so far, when transparent.
-    if (transparent)
-        BitBlt(memory.Get(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
-    else
-        FillRect(memory.Get(), &whole, FSkinData->FaceBrush());
-    if (!flat || frame == 2 || frame == 4) {
-        const TDataSkinButton& element = *FSkinData->Elements().Buttons;
-        skin::DrawElement(memory.Get(), whole, element.Frames(), frame, PictureOf(element));
-    }
-    PaintFace(memory.Get(), whole, frame);
-    BitBlt(dc, rect.left, rect.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+    FPicture.Compose(
+        dc, rect, transparent ? nullptr : FSkinData->FaceBrush(),
+        [&](HDC target, const RECT& whole) {
+            // What lies behind: the device context as the parent painted it so far.
+            if (transparent)
+                BitBlt(target, 0, 0, whole.right, whole.bottom, dc, rect.left, rect.top, SRCCOPY);
+            if (!flat || frame == 2 || frame == 4) {
+                const TDataSkinButton& element = *FSkinData->Elements().Buttons;
+                skin::DrawElement(target, whole, element.Frames(), frame, PictureOf(element));
+            }
+            PaintFace(target, whole, frame);
+        });
 }

@@ -61,18 +61,8 @@ const TClassInfo& TSkinStatusBar::StaticClassInfo() {
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& msg) {
-    if (dynamic_cast<TCustomStatusBar*>(FControl)) {
-        switch (msg.Msg) {
-        case WM_PAINT:
-            FullPaint(msg);
-            return false;
-        case WM_ERASEBKGND:
-            msg.Result = 1;
-            return false;
-        default:
-            break;
-        }
-    }
+    if (dynamic_cast<TCustomStatusBar*>(FControl) && TakeOverPaint(msg))
+        return false;
     return TSkinControl::BeforeMessage(msg);
 }
 

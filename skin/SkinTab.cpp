@@ -51,18 +51,8 @@ const TClassInfo& TSkinTabBtn::StaticClassInfo() {
 
 bool TSkinTab::BeforeMessage(TMessage& msg) {
     const TDataSkinBorder* tabs = FSkinData->Elements().Tabs.get();
-    if (tabs && !tabs->Image.Empty()) {
-        switch (msg.Msg) {
-        case WM_PAINT:
-            FullPaint(msg);
-            return false;
-        case WM_ERASEBKGND:
-            msg.Result = 1;
-            return false;
-        default:
-            break;
-        }
-    }
+    if (tabs && !tabs->Image.Empty() && TakeOverPaint(msg))
+        return false;
     return TSkinControl::BeforeMessage(msg);
 }
 
@@ -80,6 +70,7 @@ void TSkinTab::AfterMessage(TMessage& msg) {
 
 void TSkinTab::Refresh() {
     FPrepared = false;
+    FPicture.Forget();
     TSkinControl::Refresh();
 }
 
@@ -113,8 +104,13 @@ void TSkinTab::Prepare(skin::TabSide side) {
 }
 
 void TSkinTab::AttachArrows() {
+    // The arrows appear when the tabs no longer fit; they get their skinner once, at the first
+    // paint that finds them.
     const HWND arrows = FindWindowExW(FWnd, nullptr, UPDOWN_CLASSW, nullptr);
-    if (!arrows || !FForm || FForm->Skinners().FindByWindow(arrows))
+    if (!arrows || arrows == FArrows || !FForm)
+        return;
+    FArrows = arrows;
+    if (FForm->Skinners().FindByWindow(arrows))
         return;
     auto* skinner = new TSkinUpDown(nullptr);
     skinner->AttachWindow(arrows, FSkinData, FForm);
@@ -148,10 +144,6 @@ COLORREF TSkinTabBtn::CaptionColour(int frame) const {
 }
 
 void TSkinTab::Paint(HDC dc, const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
     const skin::TabSide side =
         skin::TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrW(FWnd, GWL_STYLE)));
     if (!FPrepared || side != FSide)
@@ -159,17 +151,48 @@ void TSkinTab::Paint(HDC dc, const RECT& rect) {
     if (!FTabImage)
         return;
     AttachArrows();
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const HDC target = memory.Get();
     const skin::GdiBrush parent(CreateSolidBrush(ParentColour()));
-    const RECT whole{0, 0, width, height};
-    FillRect(target, &whole, parent.Get());
+    const skin::SavedDC saved(dc);
+    // The scroll arrows of a crowded tab row paint themselves.
+    if (const HWND arrows = FindWindowExW(FWnd, nullptr, UPDOWN_CLASSW, nullptr);
+        arrows && IsWindowVisible(arrows)) {
+        RECT r{};
+        GetWindowRect(arrows, &r);
+        MapWindowPoints(nullptr, FWnd, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, rect.left + r.left, rect.top + r.top, rect.left + r.right,
+                        rect.top + r.bottom);
+    }
+    FPicture.ComposeKeyed(dc, rect, TabsKey(side), parent.Get(),
+                          [&](HDC target, const RECT& whole) {
+                              PaintTabsAndPane(target, whole, side, parent.Get());
+                          });
+    if (FVariant == 2) {
+        if (auto* control = dynamic_cast<TWinControl*>(FControl))
+            control->PaintControls(dc);
+    }
+}
 
+std::size_t TSkinTab::TabsKey(skin::TabSide side) const {
+    std::size_t key =
+        skin::PictureKey(side, SendMessageW(FWnd, TCM_GETCURFOCUS, 0, 0),
+                         SendMessageW(FWnd, TCM_GETCURSEL, 0, 0), ControlFont(), ParentColour(),
+                         TextColour(), ReadingFlags(), FTabImage.Handle(), FPaneImage.Handle());
+    const int count = static_cast<int>(SendMessageW(FWnd, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        SendMessageW(FWnd, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        wchar_t text[81] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 81;
+        SendMessageW(FWnd, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        key ^= skin::PictureKey(key, r.left, r.top, r.right, r.bottom, std::wstring(text));
+    }
+    return key;
+}
+
+void TSkinTab::PaintTabsAndPane(HDC target, const RECT& whole, skin::TabSide side, HBRUSH parent) {
     RECT pane = whole;
     SendMessageW(FWnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pane));
     InflateRect(&pane, 4, 4);
@@ -199,11 +222,11 @@ void TSkinTab::Paint(HDC dc, const RECT& rect) {
         skin::DibSection picture = skin::DibSection::Create(bandLength, bandDepth, 24);
         if (picture) {
             {
-                const skin::MemoryDC bandMemory(dc);
+                const skin::MemoryDC bandMemory(target);
                 const skin::SelectScope bandSelect(bandMemory.Get(), picture.Handle());
                 const HDC bandDc = bandMemory.Get();
                 const RECT all{0, 0, bandLength, bandDepth};
-                FillRect(bandDc, &all, parent.Get());
+                FillRect(bandDc, &all, parent);
                 const skin::SavedDC saved(bandDc);
                 SelectObject(bandDc, ControlFont());
                 SetBkMode(bandDc, TRANSPARENT);
@@ -241,7 +264,7 @@ void TSkinTab::Paint(HDC dc, const RECT& rect) {
                 turned = skin::RotateLeft(picture.Handle());
             else if (side == skin::TabSide::Right)
                 turned = skin::RotateRight(picture.Handle());
-            const skin::MemoryDC placeMemory(dc);
+            const skin::MemoryDC placeMemory(target);
             const skin::SelectScope placeSelect(placeMemory.Get(),
                                                 turned ? turned.Get() : picture.Handle());
             BitBlt(target, band.left, band.top, band.right - band.left, band.bottom - band.top,
@@ -251,20 +274,4 @@ void TSkinTab::Paint(HDC dc, const RECT& rect) {
     if (DrawsPane() && FPaneImage)
         skin::DrawNineGridTo(target, pane, FPaneImage.Handle(), skin::FrameLayout::SideBySide,
                              false, false, 1, 1, FPaneMargins);
-
-    const skin::SavedDC saved(dc);
-    // The scroll arrows of a crowded tab row paint themselves.
-    if (const HWND arrows = FindWindowExW(FWnd, nullptr, UPDOWN_CLASSW, nullptr);
-        arrows && IsWindowVisible(arrows)) {
-        RECT r{};
-        GetWindowRect(arrows, &r);
-        MapWindowPoints(nullptr, FWnd, reinterpret_cast<POINT*>(&r), 2);
-        ExcludeClipRect(dc, rect.left + r.left, rect.top + r.top, rect.left + r.right,
-                        rect.top + r.bottom);
-    }
-    BitBlt(dc, rect.left, rect.top, width, height, target, 0, 0, SRCCOPY);
-    if (FVariant == 2) {
-        if (auto* control = dynamic_cast<TWinControl*>(FControl))
-            control->PaintControls(dc);
-    }
 }

@@ -2,10 +2,10 @@
 // The tab control skinners: the band of tabs composed lying as top tabs do and turned to the
 // control's tab side, and the pane drawn from the skin around the pages.
 
+#include "skin/ControlPicture.h"
 #include "skin/ControlSkinner.h"
 #include "skin/ControlStates.h"
 #include "skin/GdiOwners.h"
-#include "skin/ImgUtilDib.h"
 
 class TDataSkinObject;
 
@@ -30,6 +30,11 @@ private:
     // The tab and pane pictures for the tab side, made again after a re-skin.
     void Prepare(skin::TabSide side);
     void AttachArrows();
+    // What the picture of the tabs follows from: side, focus, fonts, colours, and each tab's
+    // place and caption.
+    std::size_t TabsKey(skin::TabSide side) const;
+    // The band of tabs and the pane around the pages, into the composed picture.
+    void PaintTabsAndPane(HDC target, const RECT& whole, skin::TabSide side, HBRUSH parent);
 
     skin::DibSection FTabImage;
     skin::DibSection FPaneImage;
@@ -37,7 +42,8 @@ private:
     skin::ImageMargins FPaneMargins;
     bool FPrepared = false;
     skin::TabSide FSide = skin::TabSide::Top;
-    skin::DibSection FBuffer;
+    HWND FArrows = nullptr; // the scroll arrows already given their skinner
+    skin::ControlPicture FPicture;
 };
 
 // A page control whose tabs are buttons: the tabs drawn from the Buttons element, no pane.

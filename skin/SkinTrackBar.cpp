@@ -47,16 +47,8 @@ const TClassInfo& TSkinTrackBar::StaticClassInfo() {
 }
 
 bool TSkinTrackBar::BeforeMessage(TMessage& msg) {
-    switch (msg.Msg) {
-    case WM_PAINT:
-        FullPaint(msg);
+    if (TakeOverPaint(msg))
         return false;
-    case WM_ERASEBKGND:
-        msg.Result = 1;
-        return false;
-    default:
-        break;
-    }
     return TSkinControl::BeforeMessage(msg);
 }
 
@@ -66,18 +58,12 @@ void TSkinTrackBar::AfterMessage(TMessage& msg) {
         RECT thumb{};
         SendMessageW(FWnd, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
         const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-        const bool hot = PtInRect(&thumb, p) != FALSE;
-        if (hot != ((FMouseState & skin::kMouseHot) != 0)) {
-            FMouseState ^= skin::kMouseHot;
-            Repaint();
-        }
-        TrackMouseLeave();
+        FollowMouse(PtInRect(&thumb, p) != FALSE);
         return;
     }
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-        FMouseState &= ~skin::kMouseHot;
-        Repaint();
+        MouseLeft(false);
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -91,20 +77,12 @@ void TSkinTrackBar::AfterMessage(TMessage& msg) {
 }
 
 void TSkinTrackBar::Paint(HDC dc, const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
     ReadFocusAndEnabling();
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const HDC target = memory.Get();
-    const RECT whole{0, 0, width, height};
-    FillRect(target, &whole, FSkinData->FaceBrush());
+    FPicture.Compose(dc, rect, FSkinData->FaceBrush(),
+                     [&](HDC target, const RECT&) { PaintBar(target); });
+}
+
+void TSkinTrackBar::PaintBar(HDC target) {
     if (FControl)
         skin::PaintParentBackground(FWnd, target);
 
@@ -153,5 +131,4 @@ void TSkinTrackBar::Paint(HDC dc, const RECT& rect) {
         skin::DrawFrame(target, thumb, ImageHandle(element->Image), true, element->Frames(),
                         std::min(frame, element->Frames()));
     }
-    BitBlt(dc, rect.left, rect.top, width, height, target, 0, 0, SRCCOPY);
 }

@@ -63,16 +63,8 @@ int TSkinUpDown::HalfAt(POINT p) const {
 }
 
 bool TSkinUpDown::BeforeMessage(TMessage& msg) {
-    switch (msg.Msg) {
-    case WM_PAINT:
-        FullPaint(msg);
+    if (TakeOverPaint(msg))
         return false;
-    case WM_ERASEBKGND:
-        msg.Result = 1;
-        return false;
-    default:
-        break;
-    }
     return TSkinControl::BeforeMessage(msg);
 }
 
@@ -110,21 +102,23 @@ void TSkinUpDown::AfterMessage(TMessage& msg) {
 }
 
 void TSkinUpDown::Paint(HDC dc, const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return;
     ReadFocusAndEnabling();
-    if (!FBuffer || FBuffer.Width() != width || FBuffer.Height() != height)
-        FBuffer = skin::DibSection::Create(width, height, 24);
-    if (!FBuffer)
-        return;
-    const skin::MemoryDC memory(dc);
-    const skin::SelectScope select(memory.Get(), FBuffer.Handle());
-    const HDC target = memory.Get();
-    const RECT whole{0, 0, width, height};
-    FillRect(target, &whole, FSkinData->FaceBrush());
+    const TSkinElements& s = FSkinData->Elements();
+    const std::size_t key =
+        skin::PictureKey(FEnabled, FPressedHalf, FHotHalf, Horizontal(), s.UpDownHorz.get(),
+                         s.UpDownVert.get(), FSkinData->Colours().ButtonFace);
+    FPicture.ComposeKeyed(dc, rect, key, FSkinData->FaceBrush(),
+                          [&](HDC target, const RECT& whole) { PaintHalves(target, whole); });
+}
 
+void TSkinUpDown::Refresh() {
+    FPicture.Forget();
+    TSkinControl::Refresh();
+}
+
+void TSkinUpDown::PaintHalves(HDC target, const RECT& whole) {
+    const int width = whole.right;
+    const int height = whole.bottom;
     const bool horizontal = Horizontal();
     const TSkinElements& s = FSkinData->Elements();
     const TDataSkinBorder* element = horizontal ? s.UpDownHorz.get() : s.UpDownVert.get();
@@ -160,5 +154,4 @@ void TSkinUpDown::Paint(HDC dc, const RECT& rect) {
                        state == 4 ? GetSysColor(COLOR_GRAYTEXT)
                                   : static_cast<COLORREF>(colours.ButtonText));
     }
-    BitBlt(dc, rect.left, rect.top, width, height, target, 0, 0, SRCCOPY);
 }

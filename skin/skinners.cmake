@@ -13,6 +13,7 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/ControlRules.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ControlWalk.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ControlFactory.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ControlPicture.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinButton.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinBitButton.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinMenuButton.cpp
