@@ -4,6 +4,7 @@
 //   skin_scroll_menu_timing [rounds]
 
 #include "app/Form1.h"
+#include "bench/skin/BenchSupport.h"
 #include "framework/Menus.h"
 #include "skin/SkinClasses.h"
 #include "skin/SkinManage.h"
@@ -18,27 +19,8 @@
 
 namespace {
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-// Median milliseconds of `rounds` runs of `work`.
-double Median(int rounds, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::Median;
+using bench::Pump;
 
 // One page down, as the scroll bar's page area does it, painted; back to the top at the end.
 void PageDown(HWND list) {
@@ -70,14 +52,7 @@ void OpenPopup(TPopupMenu& popup, HWND window) {
 
 bool SkinAndWait(HWND window) {
     SkinManager()->Enabled = true;
-    TVarUdedForm* skinner =
-        SkinManager()->SkinWindow(window) ? SkinManager()->SkinnerOf(window) : nullptr;
-    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
-        Pump();
-        Sleep(5);
-    }
-    Pump();
-    return skinner && skinner->SkinState() == TSkinState::Active;
+    return SkinManager()->SkinWindow(window) && bench::ActiveSkinner(window);
 }
 
 } // namespace

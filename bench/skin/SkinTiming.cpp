@@ -5,6 +5,7 @@
 //   skin_timing [rounds]
 
 #include "app/Form1.h"
+#include "bench/skin/BenchSupport.h"
 #include "gallery/GalleryForm.h"
 #include "skin/ControlSkinner.h"
 #include "skin/SkinClasses.h"
@@ -23,36 +24,11 @@
 
 namespace {
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-// Milliseconds of each of `rounds` runs of `work`, added to `times`.
-void Time(int rounds, const std::function<void()>& work, std::vector<double>& times) {
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-}
-
-double MedianOf(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times.empty() ? 0 : times[times.size() / 2];
-}
-
-// Median milliseconds of `rounds` runs of `work`.
-double Median(int rounds, const std::function<void()>& work) {
-    std::vector<double> times;
-    Time(rounds, work, times);
-    return MedianOf(std::move(times));
-}
+using bench::ActiveSkinner;
+using bench::Median;
+using bench::MedianOf;
+using bench::Pump;
+using bench::Time;
 
 void FullRepaint(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
@@ -81,17 +57,6 @@ double StartUp(bool skinned) {
     Pump();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
-}
-
-// The window's skinner once it is active, or null when it does not become active.
-TVarUdedForm* ActiveSkinner(HWND window) {
-    TVarUdedForm* skinner = SkinManager()->SkinnerOf(window);
-    for (int i = 0; i < 200 && skinner && skinner->SkinState() != TSkinState::Active; ++i) {
-        Pump();
-        Sleep(5);
-        skinner = SkinManager()->SkinnerOf(window);
-    }
-    return skinner && skinner->SkinState() == TSkinState::Active ? skinner : nullptr;
 }
 
 struct RepaintTimes {
