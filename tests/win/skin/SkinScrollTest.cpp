@@ -2,11 +2,15 @@
 // shown and hidden with it, scrolling exactly as the native bar does, and gone with the list;
 // and a stand-alone scroll bar control with its thumb at any range.
 
+#include "skin/ControlWalk.h"
 #include "skin/GdiOwners.h"
+#include "skin/SkinHeader.h"
 #include "skin/SkinScControl.h"
 #include "skin/SkinScrollbar.h"
 #include "skin/SkinScrollbarH.h"
 #include "tests/win/skin/SkinTestSupport.h"
+
+#include <commctrl.h>
 
 #include <climits>
 
@@ -286,4 +290,59 @@ TEST_F(SkinScrollTest, CornerWhereTwoBarsMeetIsFaceColouredAndBorderIsTheSkins) 
         << "the memo's own border: the skin's shadow at the edge";
     EXPECT_EQ(GetPixel(screen.Get(), window.left + 1, window.top + 40), face);
     SaveScreenshot(host.Handle(), "skinned-memo-both-bars");
+}
+
+namespace {
+
+// A report-style list view, as another vendor's list view control would be.
+class TTestListView : public TWinControl {
+    DEVTOOL_CLASS(TTestListView)
+public:
+    using TWinControl::TWinControl;
+    void CreateParams(TCreateParams& params) override {
+        TWinControl::CreateParams(params);
+        params.BaseClassName = WC_LISTVIEWW;
+        params.Style |= LVS_REPORT | WS_BORDER;
+    }
+};
+
+} // namespace
+
+const TClassInfo& TTestListView::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TTestListView, TWinControl>("TListView", nullptr, false);
+    return info;
+}
+
+TEST_F(SkinScrollTest, ListViewGetsItsBarsAndHeaderSkinned) {
+    ASSERT_NE(Skin(), nullptr);
+    auto* view = new TTestListView(&Form());
+    view->SetParent(list_->Parent());
+    view->SetBounds(10, 10, 200, 120);
+    view->HandleNeeded();
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 300;
+    column.pszText = const_cast<wchar_t*>(L"Record");
+    SendMessageW(view->Handle(), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    for (int i = 0; i < 60; ++i) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        const std::wstring text = L"Line " + std::to_wstring(i);
+        item.pszText = const_cast<wchar_t*>(text.c_str());
+        SendMessageW(view->Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    EXPECT_EQ(ChooseSkinner(Data(), *view).kind, skin::SkinnerKind::ListView);
+    AttachControlSkinners(*skinner_); // the walk a later activation runs
+    PumpMessages(20);
+    auto* skinned = dynamic_cast<TSkinListView*>(skinner_->Skinners().FindByControl(view));
+    ASSERT_NE(skinned, nullptr);
+    ASSERT_NE(skinned->Header(), nullptr) << "the header is skinned with the list";
+    EXPECT_EQ(skinned->Header()->Window(),
+              reinterpret_cast<HWND>(SendMessageW(view->Handle(), LVM_GETHEADER, 0, 0)));
+    ASSERT_TRUE(WaitFor([&] {
+        RedrawWindow(view->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return skinned->Vertical()->Shown() && skinned->Horizontal()->Shown();
+    }));
 }
