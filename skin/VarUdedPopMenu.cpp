@@ -42,6 +42,9 @@ bool TVarUdedPopMenu::RenderBackground() {
     const SIZE size{window.right - window.left, window.bottom - window.top};
     if (size.cx <= 0 || size.cy <= 0)
         return false;
+    // Drawn once per size: every frame paint and every item reuses it.
+    if (FBackground && FBackground.Width() == size.cx && FBackground.Height() == size.cy)
+        return true;
     const TDataSkinObject& element = *FSkinData->Elements().MenuBackground;
     FBackground = skin::DrawNineGrid(size, ImageHandle(element.Image), MarginsOf(element),
                                      skin::FrameLayout::SideBySide, element.Tile != 0, 1, 1);

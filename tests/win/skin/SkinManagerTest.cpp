@@ -11,6 +11,29 @@
 
 namespace {
 
+// Callbacks are plain functions: a capture-less lambda is not of the system's calling convention
+// in the 32-bit build.
+INT_PTR CALLBACK IgnoringDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+bool g_boxSkinned = false;
+
+// Notes whether the message box is skinned once it shows, then closes it.
+void CALLBACK CheckBoxSkinned(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"Skinned box");
+    if (!box)
+        return;
+    KillTimer(nullptr, id);
+    g_boxSkinned =
+        SendMessageW(box, skinmsg::kIsSkinned, 0, 0) == 1 && SkinManager()->SkinnerOf(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+} // namespace
+
+namespace {
+
 class SkinManagerTest : public SkinnedMainWindowTest {
 protected:
     TSkinManage& Manager() { return *SkinManager(); }
@@ -58,9 +81,8 @@ HWND StandardDialog(HWND owner) {
     t.head.cx = 160;
     t.head.cy = 80;
     wcscpy(t.title, L"Dialog");
-    return CreateDialogIndirectParamW(
-        GetModuleHandleW(L"user32.dll"), &t.head, owner,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    return CreateDialogIndirectParamW(GetModuleHandleW(L"user32.dll"), &t.head, owner,
+                                      IgnoringDialogProc, 0);
 }
 
 std::unique_ptr<TSkinData> DialogComponent(TComponent* owner) {
@@ -145,19 +167,10 @@ TEST_F(SkinManagerTest, StandardDialogsTakeTheDialogComponentWhenThereIsOne) {
 TEST_F(SkinManagerTest, MessageBoxesAreSkinnedAsTheyOpen) {
     Manager().Enabled = true;
     Manager().MarkStarted();
-    static bool skinned = false;
-    skinned = false;
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND box = FindWindowW(L"#32770", L"Skinned box");
-        if (!box)
-            return;
-        KillTimer(nullptr, id);
-        skinned =
-            SendMessageW(box, skinmsg::kIsSkinned, 0, 0) == 1 && SkinManager()->SkinnerOf(box);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
+    g_boxSkinned = false;
+    SetTimer(nullptr, 0, 300, CheckBoxSkinned);
     ::MessageBoxW(Window(), L"Text", L"Skinned box", MB_OK);
-    EXPECT_TRUE(skinned);
+    EXPECT_TRUE(g_boxSkinned);
     PumpMessages(20);
 }
 
