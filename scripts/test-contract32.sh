@@ -94,16 +94,14 @@ while read -r name bytes; do expected[$name]=$bytes; done <<<"$contract"
 # the entry points by ordinal.
 dump=$("$objdump" -p "$dll")
 image_base=$(awk '/^ImageBase/ {print $2}' <<<"$dump")
-declare -A rva_of_ordinal
-while read -r ordinal rva; do rva_of_ordinal[$ordinal]=$rva; done < <(
-    awk '/^Export Address Table/ {on=1; next} on && /^$/ {exit}
-         on && /^\t\[/ {gsub(/[\[\]]/, "", $1); print $1, $3}' <<<"$dump")
-base=$(awk '/^Ordinal Base/ {print $3}' <<<"$dump")
+declare -A rva_of_index
+while read -r index rva; do rva_of_index[$index]=$rva; done < <(
+    sed -n '/^Export Address Table -- Ordinal Base/,/^$/p' <<<"$dump" |
+        sed -nE 's/^\t\[ *([0-9]+)\] \+base\[ *[0-9]+\] ([0-9a-f]+) Export RVA$/\1 \2/p')
 declare -A exported
-while read -r ordinal name; do exported[$name]=$ordinal; done < <(
-    awk '/^\[Ordinal\/Name Pointer\] Table/ {on=1; next} on && /^$/ {exit}
-         on {gsub(/[\[\]]/, "", $1); print $1, $2}' <<<"$dump")
-
+while read -r index name; do exported[$name]=$index; done < <(
+    sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" |
+        sed -nE 's/^\t\[ *([0-9]+)\] (.+)$/\1 \2/p')
 [ "${#exported[@]}" -eq 46 ] || fail "project2.dll exports ${#exported[@]} names, not 46"
 for name in "${!exported[@]}"; do
     [ -n "${expected[$name]+x}" ] || fail "project2.dll exports $name, which is not in the contract"
@@ -113,12 +111,12 @@ done
 # Each export's first return instruction: "ret $0x10" pops 16 bytes, a plain "ret" none. The
 # functions are small shells, so their first return lies well inside the window read here.
 for name in "${!expected[@]}"; do
-    ordinal=${exported[$name]:-}
-    if [ -z "$ordinal" ]; then
+    index=${exported[$name]:-}
+    if [ -z "$index" ]; then
         fail "project2.dll does not export $name"
         continue
     fi
-    rva=${rva_of_ordinal[$((ordinal - base))]:-${rva_of_ordinal[$ordinal]:-}}
+    rva=${rva_of_index[$index]:-}
     if [ -z "$rva" ]; then
         fail "no entry point for $name"
         continue
@@ -134,6 +132,7 @@ for name in "${!expected[@]}"; do
         fail "no return instruction found in $name"
         continue
     fi
+    [ -z "${CONTRACT_VERBOSE:-}" ] || printf '%-14s rva %-6s ret %s\n' "$name" "$rva" "$popped"
     [ "$popped" -eq "${expected[$name]}" ] ||
         fail "$name removes $popped bytes from the stack, its arguments take ${expected[$name]}"
 done
