@@ -61,6 +61,43 @@ void WriteState(const std::filesystem::path& path, int count) {
     emulator::StateFile(path).Save(state);
 }
 
+// Every batch call of the download, timed: when it was asked for (start index) and how long the
+// library took. The rest of the time between two calls is the program's per-record path.
+struct BatchCall {
+    int start = 0;
+    Clock::time_point at;
+    Clock::duration library{};
+};
+std::vector<BatchCall> g_calls;
+
+const char* __stdcall TimedDownload(int port, int baud, int machine, int start) {
+    const auto before = Clock::now();
+    const char* reply = ImportedLibrary().downlssjrecd(port, baud, machine, start);
+    g_calls.push_back({start, before, Clock::now() - before});
+    return reply;
+}
+
+// Microseconds per record beyond the library's own time, for the records whose batches start
+// in [from, to).
+double ProgramMicrosecondsPerRecord(int from, int to) {
+    const BatchCall* first = nullptr;
+    const BatchCall* last = nullptr;
+    Clock::duration library{};
+    for (const BatchCall& call : g_calls) {
+        if (call.start < from || call.start > to)
+            continue;
+        if (!first)
+            first = &call;
+        last = &call;
+        if (call.start < to)
+            library += call.library;
+    }
+    if (!first || first == last)
+        return 0;
+    const int records = last->start - first->start;
+    return 1000.0 * Milliseconds(last->at - first->at - library) / records;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -83,7 +120,8 @@ int main(int argc, char** argv) {
     UpdateWindow(form->Handle());
     Pump();
 
-    // The library alone: every batch the download asks for.
+    // The library alone: every batch the download asks for, after one call that loads the state.
+    Library().getnum(4, 19200, 1);
     auto start = Clock::now();
     int fetched = 0;
     for (int index = 0;; index += 10) {
@@ -95,8 +133,14 @@ int main(int argc, char** argv) {
     const double libraryOnly = Milliseconds(Clock::now() - start);
 
     const std::set<std::filesystem::path> before = RecordFiles();
+    TerminalLibrary timed = ImportedLibrary();
+    timed.downlssjrecd = &TimedDownload;
+    g_calls.reserve(static_cast<std::size_t>(records) / 10 + 16);
     start = Clock::now();
-    form->Button88Click(nullptr);
+    {
+        ScopedLibrary scope(timed);
+        form->Button88Click(nullptr);
+    }
     const double download = Milliseconds(Clock::now() - start);
     const int lines = form->Control<TListBox>(L"ListBox1")->Items()->Count();
     std::uintmax_t fileSize = 0;
@@ -128,6 +172,24 @@ int main(int argc, char** argv) {
                 "(%.1f us per record, %.1f us beyond the library)\n",
                 download, lines, fileSize, 1000.0 * download / std::max(1, lines - 1),
                 1000.0 * (download - libraryOnly) / std::max(1, lines - 1));
+    Clock::duration libraryInDownload{};
+    for (const BatchCall& call : g_calls)
+        libraryInDownload += call.library;
+    std::printf("library's share of the download: %.1f ms in %zu calls\n",
+                Milliseconds(libraryInDownload), g_calls.size());
+    std::printf("whole download / library alone: %.2f\n", download / libraryOnly);
+    if (std::getenv("TIMING_BLOCKS")) {
+        for (int from = 0; from < records; from += 10000)
+            std::printf("  records %d-%d: %.1f us per record beyond the library\n", from,
+                        from + 10000, ProgramMicrosecondsPerRecord(from, from + 10000));
+    }
+    for (int lines : {1000, 20000, 80000}) {
+        if (lines > records)
+            break;
+        const int from = std::max(0, lines - 1000);
+        std::printf("per record beyond the library at %d lines: %.1f us\n", lines,
+                    ProgramMicrosecondsPerRecord(from, from + 1000));
+    }
     std::printf("monitoring poll (10 new records, 10 ms pause included): median %.2f ms, "
                 "min %.2f ms, max %.2f ms over %d polls, %d lines\n",
                 ticks[ticks.size() / 2], ticks.front(), ticks.back(), polls, monitorLines);
