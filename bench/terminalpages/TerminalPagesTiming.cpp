@@ -4,12 +4,15 @@
 // milliseconds. Usage: terminalpages_timing [records] [polls] [page index, 1 = the list shown]
 
 #include "app/Form1.h"
+#include "devlib/GbkText.h"
 #include "devlib/TerminalLibrary.h"
 #include "emulator/Installation.h"
 #include "emulator/LocalTime.h"
 #include "emulator/StateFile.h"
 #include "emulator/TransactionGenerator.h"
 #include "skin/SkinClasses.h"
+#include "terminalpages/ListPainting.h"
+#include "terminalpages/TerminalFormats.h"
 
 #include <algorithm>
 #include <chrono>
@@ -96,6 +99,56 @@ double ProgramMicrosecondsPerRecord(int from, int to) {
         return 0;
     const int records = last->start - first->start;
     return 1000.0 * Milliseconds(last->at - first->at - library) / records;
+}
+
+// The steps of the download's per-record path, each alone over `count` lines into the shown
+// result list, in microseconds per line: where the time beyond the library goes.
+void PrintPerRecordSteps(TForm1& form, int count) {
+    TListBox& list = *form.Control<TListBox>(L"ListBox1");
+    const std::string record = "0010002048202512080808250000350000873860000010041";
+    auto perLine = [count](Clock::time_point since) {
+        return 1000.0 * Milliseconds(Clock::now() - since) / count;
+    };
+    std::printf("steps of one record, alone, over %d lines (us per line):\n", count);
+
+    auto start = Clock::now();
+    std::size_t sink = 0;
+    for (int i = 0; i < count; ++i)
+        sink += WideFromGbk(RecordLine(record, i + 1)).size();
+    std::printf("  record line and its conversion: %.2f\n", perLine(start));
+
+    list.Clear();
+    {
+        terminalpages::ListPaintPause pause(list);
+        start = Clock::now();
+        for (int i = 0; i < count; ++i)
+            list.Items()->Add(L"0010002048202512080808250000350000873860000010041   00001");
+        std::printf("  list line added, painting held: %.2f\n", perLine(start));
+        start = Clock::now();
+        for (int i = 0; i < count; ++i)
+            terminalpages::SelectLastLine(list);
+        std::printf("  last line selected, painting held: %.2f\n", perLine(start));
+    }
+    Pump();
+    start = Clock::now();
+    {
+        terminalpages::ListFollower follower(list);
+        for (int i = 0; i < count; ++i)
+            follower.LineAdded();
+    }
+    std::printf("  newest line followed (list of %d lines): %.2f\n", count, perLine(start));
+    Pump();
+    start = Clock::now();
+    for (int i = 0; i < count; ++i)
+        Application->ProcessMessages();
+    std::printf("  messages processed, none waiting: %.2f\n", perLine(start));
+    start = Clock::now();
+    for (int i = 0; i < count; ++i)
+        sink += static_cast<std::size_t>(TWinControl::FromHandle(list.Handle()) != nullptr);
+    std::printf("  control found from its window: %.3f\n", perLine(start));
+    list.Clear();
+    if (sink == 0)
+        std::printf("\n");
 }
 
 } // namespace
@@ -193,6 +246,9 @@ int main(int argc, char** argv) {
     std::printf("monitoring poll (10 new records, 10 ms pause included): median %.2f ms, "
                 "min %.2f ms, max %.2f ms over %d polls, %d lines\n",
                 ticks[ticks.size() / 2], ticks.front(), ticks.back(), polls, monitorLines);
+
+    if (std::getenv("TIMING_STEPS"))
+        PrintPerRecordSteps(*form, 20000);
 
     form.reset();
     Pump();
