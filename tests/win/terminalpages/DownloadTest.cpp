@@ -260,6 +260,74 @@ TEST_F(Download, SecondDownloadInTheSameSecondCannotTakeTheFirstOnesFile) {
     EXPECT_EQ(TheFile(), FileLine(1, "00001") + FileLine(2, "00002") + Summary(2));
 }
 
+int g_batchesWhenHandled = -1;
+int g_batchesAsked = 0;
+
+LRESULT CALLBACK ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_APP)
+        g_batchesWhenHandled = g_batchesAsked;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// A download of many batches: the list box itself (LB_GETCOUNT, LB_GETTEXT), the framework's
+// Items and the file hold every line in order, and a message posted during a batch is handled
+// before the next batch is asked for.
+TEST_F(Download, LongDownloadKeepsEveryLineAndHandlesMessagesAsItGoes) {
+    constexpr int kBatches = 300;
+    constexpr int kBatch = 10;
+    fake_.StandingInt("getnum", 5);
+    for (int b = 0; b < kBatches; ++b)
+        fake_.ReplyText("downlssjrecd", Records(b * kBatch + 1, kBatch));
+    fake_.StandingText("downlssjrecd", "85");
+
+    // A message-only window that notes how many batches had been asked for when it got its
+    // message.
+    g_batchesWhenHandled = -1;
+    g_batchesAsked = 0;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ProbeProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"DownloadMessageProbe";
+    RegisterClassW(&wc);
+    const HWND probe = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                       nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(probe, nullptr);
+    fake_.OnCall = [&](const std::string& call) {
+        if (call.rfind("downlssjrecd(", 0) != 0)
+            return;
+        if (++g_batchesAsked == 150)
+            PostMessageW(probe, WM_APP, 0, 0);
+    };
+    Press(L"Button88");
+    fake_.OnCall = nullptr;
+    DestroyWindow(probe);
+    EXPECT_EQ(g_batchesWhenHandled, 150);
+
+    constexpr int kRecords = kBatches * kBatch;
+    Lines expected;
+    std::string file;
+    for (int n = 1; n <= kRecords; ++n) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%.5d", n);
+        expected.push_back(WideFromUtf8(Record(n) + "   " + number));
+        file += FileLine(n, number);
+    }
+    expected.push_back(L"共下载" + std::to_wstring(kRecords) + L"条!");
+    file += Summary(kRecords);
+    EXPECT_EQ(ListItems(L"ListBox1"), expected);
+    const HWND list = Get<TListBox>(L"ListBox1")->Handle();
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
+    Lines inListBox;
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        inListBox.push_back(text);
+    }
+    EXPECT_EQ(inListBox, expected);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), kRecords);
+    EXPECT_EQ(TheFile(), file);
+}
+
 // Closing the window while a download processes its messages ends the download after the
 // record being shown: the file is closed with the lines so far, and no window is made again.
 TEST_F(Download, ClosingTheWindowEndsTheDownloadWithTheFileClosed) {
