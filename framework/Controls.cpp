@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <stdexcept>
+#include <unordered_map>
 
 const TEnumInfo AlignNames{{L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight", L"alClient"}};
 const TEnumInfo AlignmentNames{{L"taLeftJustify", L"taRightJustify", L"taCenter"}};
@@ -14,8 +16,38 @@ const TEnumInfo BiDiModeNames{
 
 namespace {
 
-constexpr wchar_t kControlProp[] = L"DevToolControl";
 thread_local TWinControl* t_creating = nullptr;
+
+// The control of each framework window, by handle. Every message a control receives starts with
+// this lookup, so it stays inside the process: a window property (GetPropW) costs a round trip
+// to the window server under Wine, several per list line during a record download. An entry
+// lives from the window's first message until its WM_NCDESTROY, the control's destruction or
+// the handle being detached, whichever comes first, so it never outlives its control.
+class ControlsByHandle {
+public:
+    void Set(HWND hwnd, TWinControl* control) {
+        std::lock_guard lock(mutex_);
+        controls_[hwnd] = control;
+    }
+    void Remove(HWND hwnd) {
+        std::lock_guard lock(mutex_);
+        controls_.erase(hwnd);
+    }
+    TWinControl* Find(HWND hwnd) {
+        std::lock_guard lock(mutex_);
+        const auto it = controls_.find(hwnd);
+        return it == controls_.end() ? nullptr : it->second;
+    }
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<HWND, TWinControl*> controls_;
+};
+
+ControlsByHandle& ControlWindows() {
+    static ControlsByHandle controls;
+    return controls;
+}
 
 // Framework window classes by name, with the procedure of the class each one extends.
 std::map<std::wstring, WNDPROC>& WindowClasses() {
@@ -380,14 +412,14 @@ TWinControl::~TWinControl() {
     if (handle_) {
         // The object is going: later messages of the window go to its class's own procedure.
         HWND h = handle_;
-        RemovePropW(h, kControlProp);
+        ControlWindows().Remove(h);
         handle_ = nullptr;
         DestroyWindow(h);
     }
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<TWinControl*>(GetPropW(hwnd, kControlProp)) : nullptr;
+    return hwnd ? ControlWindows().Find(hwnd) : nullptr;
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -397,7 +429,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
         control = t_creating;
         t_creating = nullptr;
         control->handle_ = hwnd;
-        SetPropW(hwnd, kControlProp, control);
+        ControlWindows().Set(hwnd, control);
     }
     if (!control)
         return CallWindowProcW(BaseProcOf(hwnd), hwnd, msg, wParam, lParam);
@@ -407,9 +439,10 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     } catch (...) {
         HandleCurrentException();
     }
-    if (msg == WM_NCDESTROY && control->handle_ == hwnd) {
-        RemovePropW(hwnd, kControlProp);
-        control->handle_ = nullptr;
+    if (msg == WM_NCDESTROY) {
+        ControlWindows().Remove(hwnd);
+        if (control->handle_ == hwnd)
+            control->handle_ = nullptr;
     }
     return m.Result;
 }
@@ -491,7 +524,7 @@ void TWinControl::RecreateWnd() {
 HWND TWinControl::DetachHandle() {
     HWND h = handle_;
     if (h)
-        RemovePropW(h, kControlProp);
+        ControlWindows().Remove(h);
     handle_ = nullptr;
     return h;
 }

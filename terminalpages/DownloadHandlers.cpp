@@ -51,7 +51,7 @@ void AddLine(TListBox& list, RecordFile& file, const std::string& gbk) {
 // the end marker nor holds a whole record (no answer, or a broken one) ends the download with
 // "通讯失败!" after the lines taken so far, in the list and in the file: asking again with the
 // same start index would repeat without end, and a summary would claim a complete download.
-// Closing the window during the download ends it too.
+// Closing the window during the download ends it too, after the record being shown.
 void TForm1::Button88Click(TObject*) {
     RecordFile file(NewRecordFilePath());
     TListBox& list = ResultList(*this);
@@ -91,7 +91,10 @@ void TForm1::Button88Click(TObject*) {
             AddLine(list, file, RecordLine(record, ++sequence));
             follower.LineAdded();
             Application->ProcessMessages();
-            if (Application->Terminated())
+            // The window was closed meanwhile, or the program is ending: the download ends
+            // here with the lines taken so far in the file, and nothing makes the list's
+            // window again.
+            if (Application->Terminated() || !HandleAllocated())
                 return;
         }
         const auto taken = static_cast<std::int32_t>(records.size());

@@ -4,17 +4,21 @@
 // milliseconds. Usage: terminalpages_timing [records] [polls] [page index, 1 = the list shown]
 
 #include "app/Form1.h"
+#include "devlib/GbkText.h"
 #include "devlib/TerminalLibrary.h"
 #include "emulator/Installation.h"
 #include "emulator/LocalTime.h"
 #include "emulator/StateFile.h"
 #include "emulator/TransactionGenerator.h"
 #include "skin/SkinClasses.h"
+#include "terminalpages/ListPainting.h"
+#include "terminalpages/TerminalFormats.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -61,6 +65,132 @@ void WriteState(const std::filesystem::path& path, int count) {
     emulator::StateFile(path).Save(state);
 }
 
+// Every batch call of the download, timed: when it was asked for (start index) and how long the
+// library took. The rest of the time between two calls is the program's per-record path.
+struct BatchCall {
+    int start = 0;
+    Clock::time_point at;
+    Clock::duration library{};
+};
+std::vector<BatchCall> g_calls;
+
+const char* __stdcall TimedDownload(int port, int baud, int machine, int start) {
+    const auto before = Clock::now();
+    const char* reply = ImportedLibrary().downlssjrecd(port, baud, machine, start);
+    g_calls.push_back({start, before, Clock::now() - before});
+    return reply;
+}
+
+// Microseconds per record beyond the library's own time, for the records whose batches start
+// in [from, to).
+double ProgramMicrosecondsPerRecord(int from, int to) {
+    const BatchCall* first = nullptr;
+    const BatchCall* last = nullptr;
+    Clock::duration library{};
+    for (const BatchCall& call : g_calls) {
+        if (call.start < from || call.start > to)
+            continue;
+        if (!first)
+            first = &call;
+        last = &call;
+        if (call.start < to)
+            library += call.library;
+    }
+    if (!first || first == last)
+        return 0;
+    const int records = last->start - first->start;
+    return 1000.0 * Milliseconds(last->at - first->at - library) / records;
+}
+
+// The steps of the download's per-record path, each alone over `count` lines into the shown
+// result list, in microseconds per line: where the time beyond the library goes.
+void PrintPerRecordSteps(TForm1& form, int count) {
+    TListBox& list = *form.Control<TListBox>(L"ListBox1");
+    const std::string record = "0010002048202512080808250000350000873860000010041";
+    auto perLine = [count](Clock::time_point since) {
+        return 1000.0 * Milliseconds(Clock::now() - since) / count;
+    };
+    std::printf("steps of one record, alone, over %d lines (us per line):\n", count);
+
+    auto start = Clock::now();
+    std::size_t sink = 0;
+    for (int i = 0; i < count; ++i)
+        sink += WideFromGbk(RecordLine(record, i + 1)).size();
+    std::printf("  record line and its conversion: %.2f\n", perLine(start));
+
+    list.Clear();
+    {
+        terminalpages::ListPaintPause pause(list);
+        start = Clock::now();
+        for (int i = 0; i < count; ++i)
+            list.Items()->Add(L"0010002048202512080808250000350000873860000010041   00001");
+        std::printf("  list line added, painting held: %.2f\n", perLine(start));
+        start = Clock::now();
+        for (int i = 0; i < count; ++i)
+            terminalpages::SelectLastLine(list);
+        std::printf("  last line selected, painting held: %.2f\n", perLine(start));
+    }
+    Pump();
+    start = Clock::now();
+    {
+        terminalpages::ListFollower follower(list);
+        for (int i = 0; i < count; ++i)
+            follower.LineAdded();
+    }
+    std::printf("  newest line followed (list of %d lines): %.2f\n", count, perLine(start));
+    Pump();
+    start = Clock::now();
+    for (int i = 0; i < count; ++i)
+        Application->ProcessMessages();
+    std::printf("  messages processed, none waiting: %.2f\n", perLine(start));
+    // What the list costs at each moment it is shown: painting released, the newest line
+    // selected, the paint and everything else waiting handled.
+    constexpr int kMoments = 40;
+    start = Clock::now();
+    for (int i = 0; i < kMoments; ++i) {
+        {
+            terminalpages::ListPaintPause pause(list);
+            list.Items()->Add(L"0010002048202512080808250000350000873860000010041   00002");
+        }
+        terminalpages::SelectLastLine(list);
+        Application->ProcessMessages();
+    }
+    std::printf("  one moment of showing the list (%d lines): %.2f ms\n", count,
+                Milliseconds(Clock::now() - start) / kMoments);
+    if (std::getenv("TIMING_QUEUE")) {
+        std::map<unsigned, int> seen;
+        for (int i = 0; i < count; ++i) {
+            ++seen[LOWORD(GetQueueStatus(QS_ALLINPUT))];
+            Application->ProcessMessages();
+        }
+        for (const auto& [bits, times] : seen)
+            std::printf("    queue status %04x: %d times\n", bits, times);
+    }
+    // The two ways of finding the queue empty, taken in turns so that both see the same load.
+    Clock::duration peeking{}, asking{};
+    MSG msg;
+    constexpr int kBlock = 2000; // long enough for the driver-event check to fall due
+    for (int block = 0; block < count / kBlock; ++block) {
+        start = Clock::now();
+        for (int i = 0; i < kBlock; ++i)
+            sink += static_cast<std::size_t>(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+        peeking += Clock::now() - start;
+        start = Clock::now();
+        for (int i = 0; i < kBlock; ++i)
+            sink += GetQueueStatus(QS_ALLINPUT) & 0xFFFF;
+        asking += Clock::now() - start;
+    }
+    std::printf("  empty queue found by PeekMessageW: %.2f, by GetQueueStatus: %.2f\n",
+                1000.0 * Milliseconds(peeking) / count, 1000.0 * Milliseconds(asking) / count);
+    start = Clock::now();
+    for (int i = 0; i < count; ++i)
+        sink += static_cast<std::size_t>(TWinControl::FromHandle(list.Handle()) != nullptr);
+    std::printf("  control found from its window: %.3f\n", perLine(start));
+    list.Clear();
+    if (sink == 0)
+        std::printf("\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -83,7 +213,8 @@ int main(int argc, char** argv) {
     UpdateWindow(form->Handle());
     Pump();
 
-    // The library alone: every batch the download asks for.
+    // The library alone: every batch the download asks for, after one call that loads the state.
+    Library().getnum(4, 19200, 1);
     auto start = Clock::now();
     int fetched = 0;
     for (int index = 0;; index += 10) {
@@ -95,8 +226,14 @@ int main(int argc, char** argv) {
     const double libraryOnly = Milliseconds(Clock::now() - start);
 
     const std::set<std::filesystem::path> before = RecordFiles();
+    TerminalLibrary timed = ImportedLibrary();
+    timed.downlssjrecd = &TimedDownload;
+    g_calls.reserve(static_cast<std::size_t>(records) / 10 + 16);
     start = Clock::now();
-    form->Button88Click(nullptr);
+    {
+        ScopedLibrary scope(timed);
+        form->Button88Click(nullptr);
+    }
     const double download = Milliseconds(Clock::now() - start);
     const int lines = form->Control<TListBox>(L"ListBox1")->Items()->Count();
     std::uintmax_t fileSize = 0;
@@ -128,9 +265,30 @@ int main(int argc, char** argv) {
                 "(%.1f us per record, %.1f us beyond the library)\n",
                 download, lines, fileSize, 1000.0 * download / std::max(1, lines - 1),
                 1000.0 * (download - libraryOnly) / std::max(1, lines - 1));
+    Clock::duration libraryInDownload{};
+    for (const BatchCall& call : g_calls)
+        libraryInDownload += call.library;
+    std::printf("library's share of the download: %.1f ms in %zu calls\n",
+                Milliseconds(libraryInDownload), g_calls.size());
+    std::printf("whole download / library alone: %.2f\n", download / libraryOnly);
+    if (std::getenv("TIMING_BLOCKS")) {
+        for (int from = 0; from < records; from += 10000)
+            std::printf("  records %d-%d: %.1f us per record beyond the library\n", from,
+                        from + 10000, ProgramMicrosecondsPerRecord(from, from + 10000));
+    }
+    for (int lines : {1000, 20000, 80000}) {
+        if (lines > records)
+            break;
+        const int from = std::max(0, lines - 1000);
+        std::printf("per record beyond the library at %d lines: %.1f us\n", lines,
+                    ProgramMicrosecondsPerRecord(from, from + 1000));
+    }
     std::printf("monitoring poll (10 new records, 10 ms pause included): median %.2f ms, "
                 "min %.2f ms, max %.2f ms over %d polls, %d lines\n",
                 ticks[ticks.size() / 2], ticks.front(), ticks.back(), polls, monitorLines);
+
+    if (std::getenv("TIMING_STEPS"))
+        PrintPerRecordSteps(*form, 20000);
 
     form.reset();
     Pump();

@@ -200,6 +200,31 @@ TEST(Controls, FreeingTheFormFreesItsControlsAndWindows) {
     EXPECT_FALSE(IsWindow(buttonWindow));
 }
 
+// A window leads to its control only while both live and belong together: not after the window
+// was destroyed, not after the control was freed, never for a window that the framework did
+// not make; a window made again leads to the same control.
+TEST(Controls, ControlIsFoundFromItsWindowOnlyWhileTheyBelongTogether) {
+    HWND buttonWindow = nullptr;
+    {
+        TTestForm form(nullptr);
+        form.HandleNeeded();
+        auto* button = form.Control<TButton>(L"Button");
+        buttonWindow = button->Handle();
+        EXPECT_EQ(TWinControl::FromHandle(form.Handle()), &form);
+        EXPECT_EQ(TWinControl::FromHandle(buttonWindow), button);
+        EXPECT_EQ(TWinControl::FromHandle(GetDesktopWindow()), nullptr);
+        EXPECT_EQ(TWinControl::FromHandle(nullptr), nullptr);
+
+        DestroyWindow(buttonWindow);
+        EXPECT_FALSE(button->HandleAllocated());
+        EXPECT_EQ(TWinControl::FromHandle(buttonWindow), nullptr);
+        const HWND again = button->Handle();
+        EXPECT_EQ(TWinControl::FromHandle(again), button);
+        buttonWindow = again;
+    }
+    EXPECT_EQ(TWinControl::FromHandle(buttonWindow), nullptr);
+}
+
 TEST(Controls, TabMovesThroughTabStopsInTabOrder) {
     TTestForm form(nullptr);
     form.Show();

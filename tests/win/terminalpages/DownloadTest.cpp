@@ -1,6 +1,6 @@
 // Record download against the fake: batches, the end marker, the limit, the file beside the
-// program, replies that would make the download go round without end, and a second download
-// started while the first one processes its messages.
+// program, replies that would make the download go round without end, and what can run while
+// the download processes its messages: a second download, a monitoring tick, closing the window.
 
 #include "tests/win/terminalpages/TerminalPageFixture.h"
 
@@ -258,6 +258,135 @@ TEST_F(Download, SecondDownloadInTheSameSecondCannotTakeTheFirstOnesFile) {
     EXPECT_EQ(ListItems(L"ListBox1"), (Lines{WideFromUtf8(Record(1) + "   00001"),
                                              WideFromUtf8(Record(2) + "   00002"), L"共下载2条!"}));
     EXPECT_EQ(TheFile(), FileLine(1, "00001") + FileLine(2, "00002") + Summary(2));
+}
+
+int g_batchesWhenHandled = -1;
+int g_batchesAsked = 0;
+
+LRESULT CALLBACK ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_APP)
+        g_batchesWhenHandled = g_batchesAsked;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// A download of many batches: the list box itself (LB_GETCOUNT, LB_GETTEXT), the framework's
+// Items and the file hold every line in order, and a message posted during a batch is handled
+// before the next batch is asked for.
+TEST_F(Download, LongDownloadKeepsEveryLineAndHandlesMessagesAsItGoes) {
+    constexpr int kBatches = 300;
+    constexpr int kBatch = 10;
+    fake_.StandingInt("getnum", 5);
+    for (int b = 0; b < kBatches; ++b)
+        fake_.ReplyText("downlssjrecd", Records(b * kBatch + 1, kBatch));
+    fake_.StandingText("downlssjrecd", "85");
+
+    // A message-only window that notes how many batches had been asked for when it got its
+    // message.
+    g_batchesWhenHandled = -1;
+    g_batchesAsked = 0;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ProbeProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"DownloadMessageProbe";
+    RegisterClassW(&wc);
+    const HWND probe = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                       nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(probe, nullptr);
+    fake_.OnCall = [&](const std::string& call) {
+        if (call.rfind("downlssjrecd(", 0) != 0)
+            return;
+        if (++g_batchesAsked == 150)
+            PostMessageW(probe, WM_APP, 0, 0);
+    };
+    Press(L"Button88");
+    fake_.OnCall = nullptr;
+    DestroyWindow(probe);
+    EXPECT_EQ(g_batchesWhenHandled, 150);
+
+    constexpr int kRecords = kBatches * kBatch;
+    Lines expected;
+    std::string file;
+    for (int n = 1; n <= kRecords; ++n) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%.5d", n);
+        expected.push_back(WideFromUtf8(Record(n) + "   " + number));
+        file += FileLine(n, number);
+    }
+    expected.push_back(L"共下载" + std::to_wstring(kRecords) + L"条!");
+    file += Summary(kRecords);
+    EXPECT_EQ(ListItems(L"ListBox1"), expected);
+    const HWND list = Get<TListBox>(L"ListBox1")->Handle();
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
+    Lines inListBox;
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        inListBox.push_back(text);
+    }
+    EXPECT_EQ(inListBox, expected);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), kRecords);
+    EXPECT_EQ(TheFile(), file);
+}
+
+// Closing the window while a download processes its messages ends the download after the
+// record being shown: the file is closed with the lines so far, and no window is made again.
+TEST_F(Download, ClosingTheWindowEndsTheDownloadWithTheFileClosed) {
+    fake_.StandingInt("getnum", 5);
+    fake_.ReplyText("downlssjrecd", Records(1, 3));
+    fake_.StandingText("downlssjrecd", "85");
+    bool posted = false;
+    fake_.OnCall = [&](const std::string& call) {
+        if (posted || call.rfind("downlssjrecd(", 0) != 0)
+            return;
+        posted = true;
+        PostMessageW(Form().Handle(), WM_CLOSE, 0, 0);
+    };
+    Press(L"Button88");
+    fake_.OnCall = nullptr;
+    EXPECT_FALSE(Form().HandleAllocated());
+    EXPECT_FALSE(Get<TListBox>(L"ListBox1")->HandleAllocated());
+    EXPECT_EQ(fake_.CallsTo("downlssjrecd").size(), 1u);
+    EXPECT_EQ(ListItems(L"ListBox1"), (Lines{WideFromUtf8(Record(1) + "   00001")}));
+    const auto files = NewRecordFiles();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(ReadBytes(files[0]), FileLine(1, "00001"));
+    // CreateFileW without sharing: succeeds only when no handle of the file is left open.
+    const HANDLE again = CreateFileW(files[0].c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(again, INVALID_HANDLE_VALUE);
+    if (again != INVALID_HANDLE_VALUE)
+        CloseHandle(again);
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+// A monitoring tick that falls due during a download runs between two records: its lines go
+// into the list between the download's, numbered by the monitor's own counter, and the file
+// holds only the download's lines.
+TEST_F(Download, MonitoringTickRunsBetweenTwoRecords) {
+    fake_.ReplyTruth("opencom1", true);
+    Press(L"Button41");
+    ASSERT_TRUE(Get<TTimer>(L"Timer1")->Enabled());
+    fake_.ReplyText("downlssjrecd1", Record(9));
+    fake_.StandingText("downlssjrecd1", "85");
+    fake_.StandingInt("getnum", 5);
+    fake_.ReplyText("downlssjrecd", Records(1, 2));
+    fake_.StandingText("downlssjrecd", "85");
+    bool waited = false;
+    fake_.OnCall = [&](const std::string& call) {
+        if (waited || call.rfind("downlssjrecd(", 0) != 0)
+            return;
+        waited = true;
+        Sleep(Get<TTimer>(L"Timer1")->Interval() + 100); // the tick is due at the first record
+    };
+    Press(L"Button88");
+    fake_.OnCall = nullptr;
+    Press(L"Button41");
+    EXPECT_EQ(ListItems(L"ListBox1"),
+              (Lines{WideFromUtf8(Record(1) + "   00001"), WideFromUtf8(Record(9) + "   00001"),
+                     WideFromUtf8(Record(2) + "   00002"), L"共下载2条!"}));
+    EXPECT_EQ(fake_.CallsTo("cleardbdata"), (Strings{"cleardbdata(4, 19200, 1, 1)"}));
+    EXPECT_EQ(TheFile(), FileLine(1, "00001") + FileLine(2, "00002") + Summary(2));
+    EXPECT_EQ(Get<TListBox>(L"ListBox1")->ItemIndex(), 3);
 }
 
 } // namespace
