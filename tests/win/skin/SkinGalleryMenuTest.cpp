@@ -5,6 +5,7 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Menus.h"
 #include "gallery/GalleryForm.h"
+#include "skin/GdiOwners.h"
 #include "skin/MenuItemPaint.h"
 #include "skin/SkinImageGdi.h"
 #include "skin/SkinManage.h"
@@ -181,6 +182,27 @@ TEST_F(SkinGalleryMenuTest, ItemsOfBothMenusAreDrawnAndMeasuredFromTheSkin) {
     EXPECT_EQ(measured(Item(L"MenuStatus"), false), element->LeftWidth + 10) << "checked, image";
     EXPECT_EQ(measured(Item(L"MenuToolbar"), false), element->LeftWidth + 10) << "checked";
     EXPECT_EQ(measured(Item(L"PopupChecked"), true), element->LeftWidth + 12);
+
+    // Entries only the system menu knows: its close entry (text width + 26 + the margin, four
+    // pixels more height) and an entry without text (eight more).
+    const HWND window = form_->Handle();
+    wchar_t text[81] = {};
+    GetMenuStringW(GetSystemMenu(window, FALSE), SC_CLOSE, text, 81, MF_BYCOMMAND);
+    ASSERT_NE(text[0], L'\0');
+    SIZE extent{};
+    {
+        const skin::ScreenDC screen;
+        const skin::SelectScope select(screen.Get(), MenuFont()->Handle());
+        GetTextExtentPoint32W(screen.Get(), text, static_cast<int>(wcslen(text)), &extent);
+    }
+    MEASUREITEMSTRUCT close{ODT_MENU, 0, SC_CLOSE, 0, 10, 0};
+    EXPECT_EQ(SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&close)), 1);
+    EXPECT_EQ(int(close.itemWidth), extent.cx + 26 + element->LeftWidth);
+    EXPECT_EQ(close.itemHeight, 14u);
+    MEASUREITEMSTRUCT blank{ODT_MENU, 0, 0, 0, 10, 0};
+    SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&blank));
+    EXPECT_EQ(int(blank.itemWidth), 26 + element->LeftWidth);
+    EXPECT_EQ(blank.itemHeight, 18u);
 }
 
 TEST_F(SkinGalleryMenuTest, PopupMenuIsSkinnedAndMenusOpenRepeatedlyWithoutHandleGrowth) {
