@@ -12,6 +12,7 @@
 #include "skin/VarUdedMenu.h"
 #include "tests/win/skin/SkinTestSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -237,4 +238,47 @@ TEST_F(SkinGalleryMenuTest, PopupMenuIsSkinnedAndMenusOpenRepeatedlyWithoutHandl
     PumpMessages(20);
     EXPECT_EQ(GdiObjectCount(), gdi) << "pop-up menus";
     EXPECT_EQ(ThreadWindowCount(), windows);
+}
+
+namespace {
+
+// The order in which a pop-up menu window is framed and its items drawn, as this system sends it.
+struct PaintOrder {
+    static inline std::vector<UINT> seen;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION) {
+            wchar_t name[16] = {};
+            GetClassNameW(call->hwnd, name, 16);
+            const bool menuWindow = wcscmp(name, L"#32768") == 0;
+            if ((menuWindow && (call->message == WM_NCPAINT || call->message == WM_PRINTCLIENT ||
+                                call->message == WM_ERASEBKGND)) ||
+                call->message == WM_DRAWITEM)
+                seen.push_back(call->message);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST_F(SkinGalleryMenuTest, PopupFrameIsPaintedBeforeItsItemsAreDrawnOverIt) {
+    PaintOrder::seen.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, PaintOrder::Hook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    MenuWatch::opened.clear();
+    MenuWatch::firstKey = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, MenuWatch::Tick);
+    RECT panel{};
+    GetWindowRect(form_->Control<TPanel>(L"Panel1")->Handle(), &panel);
+    form_->Control<TPopupMenu>(L"PopupMenu1")->Popup(panel.left + 20, panel.top + 10);
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
+    const auto firstDraw = std::find(PaintOrder::seen.begin(), PaintOrder::seen.end(), WM_DRAWITEM);
+    ASSERT_NE(firstDraw, PaintOrder::seen.end()) << "the items are drawn by the skin";
+    const auto firstFrame =
+        std::find_if(PaintOrder::seen.begin(), PaintOrder::seen.end(),
+                     [](UINT m) { return m == WM_NCPAINT || m == WM_PRINTCLIENT; });
+    EXPECT_LT(firstFrame, firstDraw)
+        << "the background the items are drawn over exists before the first item";
 }
