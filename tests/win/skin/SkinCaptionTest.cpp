@@ -92,6 +92,9 @@ TEST_F(SkinCaptionTest, MaximizeAndRestoreSwapTheirGlyphsAndDoubleClicksToggle) 
 
 TEST_F(SkinCaptionTest, WindowMenuIsOwnerDrawnFromTheSystemMenuAndPostsOnce) {
     ASSERT_NE(Skin(), nullptr);
+    // A menu stays open only while its window is in the foreground.
+    SetForegroundWindow(Window());
+    PumpMessages(50);
     PaintFrameToMemory(Form());
     MenuCloser::opened = 0;
     MenuCloser::screenshot = "window-menu-open";
