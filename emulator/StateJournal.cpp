@@ -37,11 +37,13 @@ std::uint32_t Crc32(std::string_view bytes) {
 }
 
 std::string JournalEntry(std::string_view change) {
-    char header[48];
-    std::snprintf(header, sizeof header, "%zu %08X\n", change.size(),
-                  static_cast<unsigned>(Crc32(change)));
+    char checksum[16];
+    std::snprintf(checksum, sizeof checksum, "%08X", static_cast<unsigned>(Crc32(change)));
     std::string entry(kEntryStart);
-    entry += header;
+    entry += std::to_string(change.size());
+    entry += ' ';
+    entry += checksum;
+    entry += '\n';
     entry += change;
     return entry;
 }
