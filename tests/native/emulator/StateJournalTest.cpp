@@ -10,6 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace emulator {
 namespace {
 
@@ -166,6 +171,55 @@ TEST_F(JournalUse, TwoProgramsSeeEachOthersAppendedChanges) {
     EXPECT_EQ(tool.State().terminals[0].lostCards.count(5), 1u);
     EXPECT_EQ(Loaded(), SerializeState(tool.State()));
 }
+
+#ifndef _WIN32
+// Runs `work` in a second process; true when it ended well.
+template <class Work> bool InSecondProcess(const Work& work) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(work() ? 0 : 1);
+    int status = 0;
+    return child != -1 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// A real second program. While both append at the same moment, each may write the whole state
+// from what it last read (the last writer wins, as with any two programs saving one file), but
+// the file is never left unreadable; what one program stores the other then sees.
+TEST_F(JournalUse, ASecondProcessWritingAtTheSameTimeNeverBreaksTheFile) {
+    Emulator program(Options());
+    program.State();
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        Emulator other(Options());
+        bool ok = true;
+        for (int i = 0; i < 200; ++i)
+            ok = other.gskh(4, 19200, 2, 1000 + i % 7) && other.jgkh(4, 19200, 2, 1000 + i % 7) &&
+                 ok;
+        _exit(ok ? 0 : 1);
+    }
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_TRUE(program.gskh(4, 19200, 1, 2000 + i % 5));
+        ASSERT_TRUE(program.jgkh(4, 19200, 1, 2000 + i % 5));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path() / "project2.state.broken"));
+    EXPECT_EQ(SerializeState(program.State()), Loaded());
+
+    ASSERT_TRUE(InSecondProcess([&] { return Emulator(Options()).gskh(4, 19200, 2, 4242); }));
+    EXPECT_EQ(program.State().terminals[1].lostCards.count(4242), 1u);
+    ASSERT_TRUE(program.gskh(4, 19200, 1, 4343));
+    EXPECT_TRUE(InSecondProcess([&] {
+        Emulator other(Options());
+        return other.State().terminals[0].lostCards.count(4343) == 1 &&
+               other.State().terminals[1].lostCards.count(4242) == 1;
+    }));
+    EXPECT_LT(JournalStart(FileText()), FileText().size()) << "changes were appended";
+}
+#endif
 
 TEST_F(JournalUse, TheFileStaysAboutAsLargeAsItsSnapshot) {
     Emulator library(Options());
