@@ -157,13 +157,15 @@ void AddToPurseWithStateFile(benchmark::State& state) {
 BENCHMARK(AddToPurseWithStateFile);
 
 // A terminal holding 80,000 records, kept in a state file: the monitoring poll and a changing
-// call, with the clock moving 0.2 s per poll as the page's timer does, so that the generator
-// stores a transaction every 15 polls.
+// call. The clock moves 0.2 s per poll as the page's timer does, so that the generator stores
+// a transaction every 15 polls; `pollsPerTransaction` 1 makes every poll store one.
 class EightyThousandStored {
 public:
-    EightyThousandStored() {
+    explicit EightyThousandStored(std::int64_t pollsPerTransaction = 15) {
         EmulatorOptions options = file_.Options();
-        options.clock = [this] { return kNow + ticks_ / 5; };
+        options.clock = [this, pollsPerTransaction] {
+            return kNow + ticks_ * emulator::kTransactionInterval / pollsPerTransaction;
+        };
         library_.emplace(options);
         library_->Change([](DeviceState& devices) {
             emulator::Terminal& terminal = devices.terminals[0];
@@ -186,7 +188,7 @@ private:
 // One monitoring poll as the page's timer runs it, without its pause: the untaken records,
 // then those records reported taken.
 void MonitorPollWithEightyThousandStored(benchmark::State& state) {
-    EightyThousandStored stored;
+    EightyThousandStored stored(state.range(0));
     for (auto _ : state) {
         stored.Tick();
         const std::string reply = stored.Library().downlssjrecd1(4, 19200, 1);
@@ -194,7 +196,11 @@ void MonitorPollWithEightyThousandStored(benchmark::State& state) {
             stored.Library().cleardbdata(4, 19200, 1, static_cast<int>(reply.size() / 49));
     }
 }
-BENCHMARK(MonitorPollWithEightyThousandStored)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MonitorPollWithEightyThousandStored)
+    ->ArgName("polls per transaction")
+    ->Arg(15)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 void LostCardWithEightyThousandStored(benchmark::State& state) {
     EightyThousandStored stored;
