@@ -14,6 +14,7 @@
 #include <random>
 #include <sstream>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace emulator {
@@ -550,7 +551,9 @@ StateFile::Stamp StateFile::CurrentStamp() const {
 }
 
 bool StateFile::ChangedOnDisk() const {
-    return !known_ || CurrentStamp() != *known_;
+    const bool changed = !known_ || CurrentStamp() != *known_;
+    confirmed_ = !changed;
+    return changed;
 }
 
 StateFile::LoadResult StateFile::Load() {
@@ -576,6 +579,7 @@ StateFile::LoadResult StateFile::Load() {
         return result;
     }
     known_ = stamp;
+    confirmed_ = false;
     image_.reset();
     // A change is appended only where the last one read ends: after an ignored tail, or when
     // the file grew while it was read, the next save writes a new snapshot.
@@ -590,7 +594,11 @@ StateFile::LoadResult StateFile::Load() {
 }
 
 bool StateFile::Save(const DeviceState& state, bool whole) {
-    if (whole || !image_ || !known_ || CurrentStamp() != *known_)
+    // A change is appended only to the file this object knows; checked once per call of the
+    // library (the check costs more than the append).
+    const bool unchanged =
+        std::exchange(confirmed_, false) || (known_ && CurrentStamp() == *known_);
+    if (whole || !image_ || !known_ || !unchanged)
         return Rewrite(state);
     Image after = ImageOf(state);
     const std::optional<std::string> change = ChangeFrom(*image_, after, state);
@@ -601,35 +609,48 @@ bool StateFile::Save(const DeviceState& state, bool whole) {
     const std::string entry = JournalEntry(*change);
     if (fileBytes_ - snapshotBytes_ + entry.size() > std::max(snapshotBytes_, kMinJournalBytes))
         return Rewrite(state);
-    return Append(entry, std::move(after));
+    // The file replaced since it was checked: the last writer wins, as between two snapshots.
+    const std::optional<bool> appended = Append(entry, std::move(after));
+    return appended ? *appended : Rewrite(state);
 }
 
-bool StateFile::Append(const std::string& entry, Image after) {
+std::optional<bool> StateFile::Append(const std::string& entry, Image after) {
     const std::size_t expected = fileBytes_ + entry.size();
-    const std::string firstLine = known_->firstLine;
-    bool written = false;
+    std::streamoff end = -1;
     {
-        std::ofstream out;
+        // One opening both checks that the file is still the one this object knows (opening a
+        // file costs far more than anything else here, under Wine above all) and appends.
         // Unbuffered, so that the entry goes to the end of the file in one write even when
         // another program appends at the same moment.
-        out.rdbuf()->pubsetbuf(nullptr, 0);
-        out.open(path_, std::ios::binary | std::ios::app);
-        out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
-        out.flush();
-        written = static_cast<bool>(out);
+        std::fstream file;
+        file.rdbuf()->pubsetbuf(nullptr, 0);
+        file.open(path_, std::ios::binary | std::ios::in | std::ios::out | std::ios::app);
+        char line[64] = {};
+        file.getline(line, sizeof line);
+        if (!file || line != known_->firstLine)
+            return std::nullopt;
+        file.clear(); // a first line that ends the file leaves the end-of-file flag set
+        file.seekp(0, std::ios::end);
+        file.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+        file.flush();
+        if (file)
+            end = file.tellp();
     }
-    known_ = CurrentStamp();
-    if (!written) {
+    if (end < 0) {
         // Perhaps part of the entry is there: the next save writes the whole state.
+        known_ = CurrentStamp();
         image_.reset();
         return false;
     }
-    if (known_->size != expected || known_->firstLine != firstLine) {
-        // Another program wrote at the same time: read the file again at the next call.
+    if (static_cast<std::size_t>(end) != expected) {
+        // Another program appended at the same time: read the file again at the next call.
         known_.reset();
         image_.reset();
         return true;
     }
+    std::error_code error;
+    known_->time = std::filesystem::last_write_time(path_, error);
+    known_->size = expected;
     image_ = std::move(after);
     fileBytes_ = expected;
     return true;
@@ -637,6 +658,7 @@ bool StateFile::Append(const std::string& entry, Image after) {
 
 bool StateFile::Rewrite(const DeviceState& state) {
     image_.reset();
+    confirmed_ = false;
     // A name of our own beside the target, so that two programs saving at once never write
     // into the same temporary file.
     static const std::uint64_t kTag =
@@ -690,6 +712,7 @@ std::filesystem::path StateFile::MoveAside() {
     std::error_code error;
     std::filesystem::rename(path_, aside, error);
     known_.reset();
+    confirmed_ = false;
     image_.reset();
     return error ? std::filesystem::path() : aside;
 }

@@ -63,7 +63,8 @@ public:
     explicit StateFile(std::filesystem::path path) : path_(std::move(path)) {}
     const std::filesystem::path& Path() const { return path_; }
 
-    // Whether the file differs from what this object last read or wrote.
+    // Whether the file differs from what this object last read or wrote. When it does not, the
+    // next Save trusts that and appends without looking again.
     bool ChangedOnDisk() const;
     LoadResult Load();
     // Appends the change from what this object last read or wrote, or writes the whole state
@@ -103,11 +104,13 @@ private:
                                                  const DeviceState& state);
 
     Stamp CurrentStamp() const;
-    bool Append(const std::string& entry, Image after);
+    // Whether the entry was appended; nothing when the file is not the one this object knows.
+    std::optional<bool> Append(const std::string& entry, Image after);
     bool Rewrite(const DeviceState& state);
 
     std::filesystem::path path_;
     std::optional<Stamp> known_;
+    mutable bool confirmed_ = false; // ChangedOnDisk found the file unchanged since then
     // Set while the file is known to end with the last change this object read or wrote.
     std::optional<Image> image_;
     std::size_t snapshotBytes_ = 0;
