@@ -596,9 +596,8 @@ StateFile::LoadResult StateFile::Load() {
 bool StateFile::Save(const DeviceState& state, bool whole) {
     // A change is appended only to the file this object knows; checked once per call of the
     // library (the check costs more than the append).
-    const bool unchanged =
-        std::exchange(confirmed_, false) || (known_ && CurrentStamp() == *known_);
-    if (whole || !image_ || !known_ || !unchanged)
+    const bool confirmed = std::exchange(confirmed_, false);
+    if (whole || !image_ || !known_ || (!confirmed && CurrentStamp() != *known_))
         return Rewrite(state);
     Image after = ImageOf(state);
     const std::optional<std::string> change = ChangeFrom(*image_, after, state);
