@@ -95,10 +95,10 @@ void Emulator::Sync() {
     }
 }
 
-void Emulator::Persist() {
+void Emulator::Persist(bool whole) {
     if (!changed_ || !file_ || saveBlocked_)
         return;
-    if (!file_->Save(*state_))
+    if (!file_->Save(*state_, whole))
         Note("state file " + PathText(file_->Path()) + " cannot be written");
     changed_ = false;
 }
@@ -119,7 +119,8 @@ void Emulator::Change(const std::function<void(DeviceState&)>& change) {
     Sync();
     change(*state_);
     changed_ = true;
-    Persist();
+    // The change may have touched anything, records included, in any way: a new snapshot.
+    Persist(true);
 }
 
 Card* Emulator::CardFor(int port, const char* readerCode) {

@@ -117,7 +117,8 @@ private:
     Result TerminalQuery(const char* name, Result failure, int port, int baud, int machine,
                          const Operation& operation, const Extra&... extra);
     void Sync();
-    void Persist();
+    // Saves a change; `whole` writes the whole state anew instead of appending the change.
+    void Persist(bool whole = false);
     void Note(const std::string& message);
     bool Changed(bool done) {
         changed_ = changed_ || done;

@@ -2,6 +2,7 @@
 
 #include "emulator/CardRecord.h"
 #include "emulator/Hex.h"
+#include "emulator/StateJournal.h"
 
 #include <algorithm>
 #include <atomic>
@@ -13,6 +14,7 @@
 #include <random>
 #include <sstream>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace emulator {
@@ -51,8 +53,8 @@ std::optional<std::int64_t> Number(std::string_view field, std::int64_t low, std
     return value;
 }
 
-void WriteTerminal(std::ostringstream& out, const Terminal& t) {
-    out << "terminal " << t.port << ' ' << t.baud << ' ' << t.machine << '\n';
+// Everything of a terminal but its link, its records and the counts that move with them.
+void WriteTerminalSettings(std::ostringstream& out, const Terminal& t) {
     out << "clock " << t.clockOffset << '\n';
     out << "capacity " << t.capacity << '\n';
     out << "info " << HexField(t.info) << '\n';
@@ -77,6 +79,11 @@ void WriteTerminal(std::ostringstream& out, const Terminal& t) {
             << entry.amountFen << '\n';
     for (const auto& [number, item] : t.menus)
         out << "menu " << number << ' ' << item.amountFen << ' ' << HexField(item.name) << '\n';
+}
+
+void WriteTerminal(std::ostringstream& out, const Terminal& t) {
+    out << "terminal " << t.port << ' ' << t.baud << ' ' << t.machine << '\n';
+    WriteTerminalSettings(out, t);
     out << "next-serial " << t.nextSerial << '\n';
     out << "taken " << t.taken << '\n';
     for (const std::string& record : t.records)
@@ -89,7 +96,8 @@ void WriteTerminal(std::ostringstream& out, const Terminal& t) {
 // Reads the state line by line; any line it does not understand makes the whole file broken.
 class StateParser {
 public:
-    explicit StateParser(std::string_view text) : text_(text) {}
+    explicit StateParser(std::string_view text, DeviceState base = {})
+        : text_(text), state_(std::move(base)) {}
 
     std::optional<DeviceState> Parse() {
         if (!NextLine() || !IsHeader(line_))
@@ -105,10 +113,8 @@ public:
                 if (!ParseCard(f[1]))
                     return std::nullopt;
             } else if (f[0] == "generated" && f.size() == 2) {
-                const auto n = Number(f[1], 0, INT64_MAX);
-                if (!n)
+                if (!ParseGenerated(f[1]))
                     return std::nullopt;
-                state_.transactionsGenerated = static_cast<std::uint64_t>(*n);
             } else if (f[0] == "terminal" && f.size() == 4) {
                 if (!ParseTerminal(f))
                     return std::nullopt;
@@ -121,7 +127,98 @@ public:
         return std::move(state_);
     }
 
+    // Applies the lines of one journal change to the state given; false when a line does not
+    // fit or the result is not consistent (the state is then left half changed).
+    bool ApplyChange() {
+        while (NextLine()) {
+            const auto f = Split(line_);
+            bool applied = false;
+            if (f[0] == "reader" && f.size() == 3)
+                applied = ParseReader(f);
+            else if (f[0] == "card" && f.size() == 2)
+                applied = ParseCard(f[1]);
+            else if (f[0] == "generated" && f.size() == 2)
+                applied = ParseGenerated(f[1]);
+            else if (f[0] == "settings" && f.size() == 5)
+                applied = ParseSettings(f);
+            else if (f[0] == "counts" && f.size() == 4)
+                applied = ParseCounts(f);
+            else if (f[0] == "add" && f.size() == 3)
+                applied = ParseAdd(f);
+            if (!applied)
+                return false;
+        }
+        return Consistent();
+    }
+    DeviceState& State() { return state_; }
+
 private:
+    bool ParseGenerated(std::string_view field) {
+        const auto n = Number(field, 0, INT64_MAX);
+        if (!n)
+            return false;
+        state_.transactionsGenerated = static_cast<std::uint64_t>(*n);
+        return true;
+    }
+
+    Terminal* TerminalAt(std::string_view field) {
+        const auto index = Number(field, 0, static_cast<std::int64_t>(state_.terminals.size()) - 1);
+        return index ? &state_.terminals[static_cast<std::size_t>(*index)] : nullptr;
+    }
+
+    // "settings INDEX PORT BAUD MACHINE", the terminal's settings up to "end": they replace
+    // those of the terminal at INDEX, which keeps its records.
+    bool ParseSettings(const std::vector<std::string_view>& f) {
+        Terminal* old = TerminalAt(f[1]);
+        if (old == nullptr)
+            return false;
+        std::optional<Terminal> t = ParseTerminalBlock(f[2], f[3], f[4], true);
+        if (!t)
+            return false;
+        t->records = std::move(old->records);
+        t->cleared = std::move(old->cleared);
+        t->taken = old->taken;
+        t->nextSerial = old->nextSerial;
+        *old = std::move(*t);
+        return true;
+    }
+
+    // "counts INDEX NEXT-SERIAL TAKEN".
+    bool ParseCounts(const std::vector<std::string_view>& f) {
+        Terminal* t = TerminalAt(f[1]);
+        const auto next = Number(f[2], 1, UINT32_MAX);
+        const auto taken = Number(f[3], 0, kMaxRecordCapacity);
+        if (t == nullptr || !next || !taken)
+            return false;
+        t->nextSerial = static_cast<std::uint32_t>(*next);
+        t->taken = static_cast<std::size_t>(*taken);
+        return true;
+    }
+
+    // "add INDEX RECORD": a record stored at the end of the terminal's records.
+    bool ParseAdd(const std::vector<std::string_view>& f) {
+        Terminal* t = TerminalAt(f[1]);
+        if (t == nullptr || !IsRecordText(f[2]) || t->records.size() >= t->capacity)
+            return false;
+        t->records.emplace_back(f[2]);
+        return true;
+    }
+
+    bool Consistent() const {
+        const auto& all = state_.terminals;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const Terminal& t = all[i];
+            if (t.records.size() > t.capacity || t.cleared.size() > t.capacity ||
+                t.taken > t.records.size())
+                return false;
+            for (std::size_t j = 0; j < i; ++j) {
+                if (all[j].port == t.port && all[j].machine == t.machine)
+                    return false;
+            }
+        }
+        return true;
+    }
+
     static bool IsHeader(std::string_view line) {
         if (line.substr(0, kHeader.size()) != kHeader)
             return false;
@@ -183,35 +280,48 @@ private:
     }
 
     bool ParseTerminal(const std::vector<std::string_view>& f) {
-        Terminal t;
-        const auto port = Number(f[1], 1, 255);
-        const auto baud = Number(f[2], 0, INT32_MAX);
-        const auto machine = Number(f[3], 1, 255);
-        if (!port || !baud || !IsBaudRate(static_cast<int>(*baud)) || !machine)
+        std::optional<Terminal> t = ParseTerminalBlock(f[1], f[2], f[3], false);
+        if (!t)
             return false;
+        for (const Terminal& other : state_.terminals) {
+            if (other.port == t->port && other.machine == t->machine)
+                return false;
+        }
+        state_.terminals.push_back(std::move(*t));
+        return true;
+    }
+
+    // A terminal's items up to "end"; with `settingsOnly` its records and their counts are
+    // refused.
+    std::optional<Terminal> ParseTerminalBlock(std::string_view portField,
+                                               std::string_view baudField,
+                                               std::string_view machineField, bool settingsOnly) {
+        Terminal t;
+        const auto port = Number(portField, 1, 255);
+        const auto baud = Number(baudField, 0, INT32_MAX);
+        const auto machine = Number(machineField, 1, 255);
+        if (!port || !baud || !IsBaudRate(static_cast<int>(*baud)) || !machine)
+            return std::nullopt;
         t.port = static_cast<int>(*port);
         t.baud = static_cast<int>(*baud);
         t.machine = static_cast<int>(*machine);
-        for (const Terminal& other : state_.terminals) {
-            if (other.port == t.port && other.machine == t.machine)
-                return false;
-        }
         std::optional<std::size_t> taken;
         while (NextLine()) {
             const auto item = Split(line_);
             if (item[0] == "end" && item.size() == 1) {
                 if (t.records.size() > t.capacity || t.cleared.size() > t.capacity)
-                    return false;
+                    return std::nullopt;
                 if (taken.value_or(0) > t.records.size())
-                    return false;
+                    return std::nullopt;
                 t.taken = taken.value_or(0);
-                state_.terminals.push_back(std::move(t));
-                return true;
+                return t;
             }
-            if (!ParseTerminalItem(t, item, taken))
-                return false;
+            const bool counted = item[0] == "record" || item[0] == "cleared" ||
+                                 item[0] == "taken" || item[0] == "next-serial";
+            if ((settingsOnly && counted) || !ParseTerminalItem(t, item, taken))
+                return std::nullopt;
         }
-        return false;
+        return std::nullopt;
     }
 
     static bool ParseTerminalItem(Terminal& t, const std::vector<std::string_view>& item,
@@ -311,9 +421,9 @@ private:
 
 } // namespace
 
-std::string SerializeState(const DeviceState& state, const std::string& token) {
-    std::ostringstream out;
-    out << kHeader << (token.empty() ? "" : " ") << token << '\n';
+namespace {
+
+void WriteReader(std::ostringstream& out, const DeviceState& state) {
     out << "reader " << state.reader.port << ' ' << HexField(state.reader.password) << '\n';
     if (state.reader.card) {
         out << "card present\n";
@@ -322,6 +432,17 @@ std::string SerializeState(const DeviceState& state, const std::string& token) {
     } else {
         out << "card none\n";
     }
+}
+
+// The journal grows to the snapshot's size, and at least to this, before a new snapshot.
+constexpr std::size_t kMinJournalBytes = 64 * 1024;
+
+} // namespace
+
+std::string SerializeState(const DeviceState& state, const std::string& token) {
+    std::ostringstream out;
+    out << kHeader << (token.empty() ? "" : " ") << token << '\n';
+    WriteReader(out, state);
     out << "generated " << state.transactionsGenerated << '\n';
     for (const Terminal& terminal : state.terminals)
         WriteTerminal(out, terminal);
@@ -330,6 +451,86 @@ std::string SerializeState(const DeviceState& state, const std::string& token) {
 
 std::optional<DeviceState> ParseState(std::string_view text) {
     return StateParser(text).Parse();
+}
+
+StateFileText ReadStateFileText(std::string_view text) {
+    StateFileText read;
+    read.snapshotBytes = JournalStart(text);
+    // A change that does not fit leaves the state half changed: then the state is read again,
+    // up to that change.
+    std::size_t limit = text.size();
+    for (;;) {
+        read.state = ParseState(text.substr(0, read.snapshotBytes));
+        read.readableBytes = read.snapshotBytes;
+        if (!read.state)
+            return read;
+        bool misfit = false;
+        while (read.readableBytes < limit) {
+            const auto entry = ReadJournalEntry(text, read.readableBytes);
+            if (!entry)
+                break;
+            StateParser change(entry->change, std::move(*read.state));
+            misfit = !change.ApplyChange();
+            read.state = std::move(change.State());
+            if (misfit)
+                break;
+            read.readableBytes = entry->end;
+        }
+        if (!misfit)
+            return read;
+        limit = read.readableBytes;
+    }
+}
+
+StateFile::Image StateFile::ImageOf(const DeviceState& state) {
+    Image image;
+    std::ostringstream reader;
+    WriteReader(reader, state);
+    image.reader = reader.str();
+    image.generated = state.transactionsGenerated;
+    for (const Terminal& t : state.terminals) {
+        TerminalImage& ti = image.terminals.emplace_back();
+        std::ostringstream settings;
+        settings << t.port << ' ' << t.baud << ' ' << t.machine << '\n';
+        WriteTerminalSettings(settings, t);
+        ti.settings = settings.str();
+        ti.nextSerial = t.nextSerial;
+        ti.taken = t.taken;
+        ti.recordsMark = t.recordsMark;
+        ti.records = t.records.size();
+        ti.lastRecord = t.records.empty() ? std::string() : t.records.back();
+        ti.cleared = t.cleared.size();
+    }
+    return image;
+}
+
+std::optional<std::string> StateFile::ChangeFrom(const Image& before, const Image& after,
+                                                 const DeviceState& state) {
+    if (after.terminals.size() != before.terminals.size())
+        return std::nullopt;
+    std::ostringstream change;
+    if (after.reader != before.reader)
+        change << after.reader;
+    if (after.generated != before.generated)
+        change << "generated " << after.generated << '\n';
+    for (std::size_t i = 0; i < after.terminals.size(); ++i) {
+        const TerminalImage& was = before.terminals[i];
+        const TerminalImage& is = after.terminals[i];
+        // Records changed other than by adding at the end need a new snapshot; the last one
+        // written is compared too, as a check on the mark.
+        const std::vector<std::string>& records = state.terminals[i].records;
+        if (is.recordsMark != was.recordsMark || is.records < was.records ||
+            is.cleared != was.cleared ||
+            (was.records > 0 && records[was.records - 1] != was.lastRecord))
+            return std::nullopt;
+        if (is.settings != was.settings)
+            change << "settings " << i << ' ' << is.settings << "end\n";
+        if (is.nextSerial != was.nextSerial || is.taken != was.taken)
+            change << "counts " << i << ' ' << is.nextSerial << ' ' << is.taken << '\n';
+        for (std::size_t r = was.records; r < is.records; ++r)
+            change << "add " << i << ' ' << records[r] << '\n';
+    }
+    return change.str();
 }
 
 StateFile::Stamp StateFile::CurrentStamp() const {
@@ -350,7 +551,9 @@ StateFile::Stamp StateFile::CurrentStamp() const {
 }
 
 bool StateFile::ChangedOnDisk() const {
-    return !known_ || CurrentStamp() != *known_;
+    const bool changed = !known_ || CurrentStamp() != *known_;
+    confirmed_ = !changed;
+    return changed;
 }
 
 StateFile::LoadResult StateFile::Load() {
@@ -363,24 +566,98 @@ StateFile::LoadResult StateFile::Load() {
         return result;
     }
     std::ifstream in(path_, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
     if (!in) {
         result.status = Status::Unreadable;
         return result;
     }
-    auto state = ParseState(text.str());
-    if (!state) {
+    const std::string text = buffer.str();
+    StateFileText read = ReadStateFileText(text);
+    if (!read.state) {
         result.status = Status::Broken;
         return result;
     }
     known_ = stamp;
+    confirmed_ = false;
+    image_.reset();
+    // A change is appended only where the last one read ends: after an ignored tail, or when
+    // the file grew while it was read, the next save writes a new snapshot.
+    if (read.readableBytes == text.size() && text.size() == stamp.size) {
+        image_ = ImageOf(*read.state);
+        snapshotBytes_ = read.snapshotBytes;
+        fileBytes_ = text.size();
+    }
     result.status = Status::Loaded;
-    result.state = std::move(*state);
+    result.state = std::move(*read.state);
     return result;
 }
 
-bool StateFile::Save(const DeviceState& state) {
+bool StateFile::Save(const DeviceState& state, bool whole) {
+    // A change is appended only to the file this object knows; checked once per call of the
+    // library (the check costs more than the append).
+    const bool confirmed = std::exchange(confirmed_, false);
+    if (whole || !image_ || !known_ || (!confirmed && CurrentStamp() != *known_))
+        return Rewrite(state);
+    Image after = ImageOf(state);
+    const std::optional<std::string> change = ChangeFrom(*image_, after, state);
+    if (!change)
+        return Rewrite(state);
+    if (change->empty())
+        return true;
+    const std::string entry = JournalEntry(*change);
+    if (fileBytes_ - snapshotBytes_ + entry.size() > std::max(snapshotBytes_, kMinJournalBytes))
+        return Rewrite(state);
+    // The file replaced since it was checked: the last writer wins, as between two snapshots.
+    const std::optional<bool> appended = Append(entry, std::move(after));
+    return appended ? *appended : Rewrite(state);
+}
+
+std::optional<bool> StateFile::Append(const std::string& entry, Image after) {
+    const std::size_t expected = fileBytes_ + entry.size();
+    std::streamoff end = -1;
+    {
+        // One opening both checks that the file is still the one this object knows (opening a
+        // file costs far more than anything else here, under Wine above all) and appends.
+        // Unbuffered, so that the entry goes to the end of the file in one write even when
+        // another program appends at the same moment.
+        std::fstream file;
+        file.rdbuf()->pubsetbuf(nullptr, 0);
+        file.open(path_, std::ios::binary | std::ios::in | std::ios::out | std::ios::app);
+        char line[64] = {};
+        file.getline(line, sizeof line);
+        if (!file || line != known_->firstLine)
+            return std::nullopt;
+        file.clear(); // a first line that ends the file leaves the end-of-file flag set
+        file.seekp(0, std::ios::end);
+        file.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+        file.flush();
+        if (file)
+            end = file.tellp();
+    }
+    if (end < 0) {
+        // Perhaps part of the entry is there: the next save writes the whole state.
+        known_ = CurrentStamp();
+        image_.reset();
+        return false;
+    }
+    if (static_cast<std::size_t>(end) != expected) {
+        // Another program appended at the same time: read the file again at the next call.
+        known_.reset();
+        image_.reset();
+        return true;
+    }
+    std::error_code error;
+    known_->time = std::filesystem::last_write_time(path_, error);
+    known_->size = expected;
+    image_ = std::move(after);
+    fileBytes_ = expected;
+    return true;
+}
+
+bool StateFile::Rewrite(const DeviceState& state) {
+    image_.reset();
+    confirmed_ = false;
     // A name of our own beside the target, so that two programs saving at once never write
     // into the same temporary file.
     static const std::uint64_t kTag =
@@ -392,9 +669,10 @@ bool StateFile::Save(const DeviceState& state) {
     char token[48];
     std::snprintf(token, sizeof token, "%016llX%08llX", static_cast<unsigned long long>(kTag),
                   static_cast<unsigned long long>(++saves & 0xFFFFFFFF));
+    const std::string text = SerializeState(state, token);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << SerializeState(state, token);
+        out << text;
         out.flush();
         if (!out) {
             std::error_code ignored;
@@ -420,6 +698,10 @@ bool StateFile::Save(const DeviceState& state) {
         return false;
     }
     known_ = CurrentStamp();
+    if (known_->size == text.size()) {
+        image_ = ImageOf(state);
+        snapshotBytes_ = fileBytes_ = text.size();
+    }
     return true;
 }
 
@@ -429,6 +711,8 @@ std::filesystem::path StateFile::MoveAside() {
     std::error_code error;
     std::filesystem::rename(path_, aside, error);
     known_.reset();
+    confirmed_ = false;
+    image_.reset();
     return error ? std::filesystem::path() : aside;
 }
 

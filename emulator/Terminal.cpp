@@ -5,6 +5,7 @@
 #include "emulator/LocalTime.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace emulator {
 
@@ -39,6 +40,11 @@ std::string Concatenated(const std::vector<std::string>& records, std::size_t fi
 }
 
 } // namespace
+
+std::uint64_t NewRecordsMark() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 bool IsBaudRate(int baud) {
     return std::find(std::begin(kBaudRates), std::end(kBaudRates), baud) != std::end(kBaudRates);
@@ -87,6 +93,7 @@ bool Terminal::RestoreRecords(int count) {
     records.insert(records.begin(), first, cleared.end());
     cleared.erase(first, cleared.end());
     taken += n;
+    recordsMark = NewRecordsMark();
     return true;
 }
 
@@ -96,6 +103,7 @@ void Terminal::ClearRecords() {
         cleared.erase(cleared.begin(), cleared.end() - static_cast<std::ptrdiff_t>(capacity));
     records.clear();
     taken = 0;
+    recordsMark = NewRecordsMark();
 }
 
 std::uint32_t Terminal::TotalAmountFen() const {

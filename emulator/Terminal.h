@@ -37,6 +37,8 @@ struct MenuItem {
     std::string name; // GBK
 };
 
+std::uint64_t NewRecordsMark();
+
 struct Terminal {
     int port = 0;
     int baud = 0;
@@ -65,6 +67,10 @@ struct Terminal {
     std::vector<std::string> records; // oldest first
     std::size_t taken = 0;            // records [0, taken) were collected by live monitoring
     std::vector<std::string> cleared; // records removed by clearing, restorable
+    // Changes whenever the records or the cleared ones change other than by records added at
+    // the end, so that the state file can write just the added ones: unique among all marks
+    // handed out in this process.
+    std::uint64_t recordsMark = NewRecordsMark();
 
     bool Matches(int callPort, int callBaud, int callMachine) const {
         return callPort == port && callBaud == baud && callMachine == machine;

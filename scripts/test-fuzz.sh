@@ -17,7 +17,8 @@ skin_sources=(skin/SkinReadHuffman.cpp skin/SkinRead.cpp skin/VarUdedIni.cpp ski
               tools/SkinPack.cpp tools/BmpWrite.cpp tests/fuzz/SkinFuzz.cpp)
 device_sources=(emulator/Card.cpp emulator/CardRecord.cpp emulator/GbkToUtf8.cpp emulator/Hex.cpp
                 emulator/Installation.cpp emulator/LocalTime.cpp emulator/Reader.cpp
-                emulator/StateFile.cpp emulator/StateFileCheck.cpp emulator/Terminal.cpp
+                emulator/StateFile.cpp emulator/StateFileCheck.cpp emulator/StateJournal.cpp
+                emulator/Terminal.cpp
                 emulator/TerminalRecord.cpp emulator/TransactionGenerator.cpp
                 emulator/ValueBlock.cpp cardpage/CardLayout.cpp terminalpages/TerminalFormats.cpp
                 devlib/Conversions.cpp devlib/CardTypes.cpp framework/Exception.cpp

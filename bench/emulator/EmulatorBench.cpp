@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <optional>
 #include <random>
 
 namespace {
@@ -154,6 +155,62 @@ void AddToPurseWithStateFile(benchmark::State& state) {
         benchmark::DoNotOptimize(library.addje(3, "01", 4, 1));
 }
 BENCHMARK(AddToPurseWithStateFile);
+
+// A terminal holding 80,000 records, kept in a state file: the monitoring poll and a changing
+// call. The clock moves 0.2 s per poll as the page's timer does, so that the generator stores
+// a transaction every 15 polls; `pollsPerTransaction` 1 makes every poll store one.
+class EightyThousandStored {
+public:
+    explicit EightyThousandStored(std::int64_t pollsPerTransaction = 15) {
+        EmulatorOptions options = file_.Options();
+        options.clock = [this, pollsPerTransaction] {
+            return kNow + ticks_ * emulator::kTransactionInterval / pollsPerTransaction;
+        };
+        library_.emplace(options);
+        library_->Change([](DeviceState& devices) {
+            emulator::Terminal& terminal = devices.terminals[0];
+            terminal.capacity = emulator::kMaxRecordCapacity;
+            for (std::uint64_t i = 0; i < 80000; ++i)
+                terminal.AddRecord(emulator::SampleTransaction(i), kNow);
+            terminal.MarkTaken(80000);
+        });
+        library_->opencom1("COM4", 19200);
+    }
+    Emulator& Library() { return *library_; }
+    void Tick() { ++ticks_; }
+
+private:
+    WithStateFile file_;
+    std::int64_t ticks_ = 0;
+    std::optional<Emulator> library_;
+};
+
+// One monitoring poll as the page's timer runs it, without its pause: the untaken records,
+// then those records reported taken.
+void MonitorPollWithEightyThousandStored(benchmark::State& state) {
+    EightyThousandStored stored(state.range(0));
+    for (auto _ : state) {
+        stored.Tick();
+        const std::string reply = stored.Library().downlssjrecd1(4, 19200, 1);
+        if (reply.size() >= 49)
+            stored.Library().cleardbdata(4, 19200, 1, static_cast<int>(reply.size() / 49));
+    }
+}
+BENCHMARK(MonitorPollWithEightyThousandStored)
+    ->ArgName("polls per transaction")
+    ->Arg(15)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
+void LostCardWithEightyThousandStored(benchmark::State& state) {
+    EightyThousandStored stored;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stored.Library().gskh(4, 19200, 1, 4321));
+        benchmark::DoNotOptimize(stored.Library().jgkh(4, 19200, 1, 4321));
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(LostCardWithEightyThousandStored)->Unit(benchmark::kMicrosecond);
 
 // A record download as the terminal page runs it: batches from index 0 until "85".
 void DownloadEightyThousandRecords(benchmark::State& state) {

@@ -2,7 +2,8 @@
 // state file (another program, a crash or a hand edit may have left anything in it) and the
 // replies of the terminal library (another project2.dll may answer anything). The first byte
 // picks the entry point:
-//   0  state file text; a state it accepts must write back to a text it accepts again
+//   0  state file text, snapshot and journal; a state it accepts must write back to a text it
+//      accepts again
 //   1  card record blocks and consumption blocks (card reader replies)
 //   2  purse block, water count and the block texts formed from a read block
 //   3  terminal texts: clock reply, device description, download and poll replies
@@ -25,11 +26,12 @@ void Check(bool ok) {
 }
 
 void StateText(std::string_view text) {
-    const auto state = emulator::ParseState(text);
-    if (!state) {
+    const emulator::StateFileText read = emulator::ReadStateFileText(text);
+    Check(read.snapshotBytes <= read.readableBytes && read.readableBytes <= text.size());
+    if (!read.state) {
         return;
     }
-    const std::string again = emulator::SerializeState(*state);
+    const std::string again = emulator::SerializeState(*read.state);
     const auto reparsed = emulator::ParseState(again);
     Check(reparsed.has_value());
     Check(emulator::SerializeState(*reparsed) == again);

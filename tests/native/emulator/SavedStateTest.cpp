@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 
 namespace emulator {
@@ -53,6 +54,18 @@ TEST(SavedState, AFileOfAnEarlierVersionLoadsWithEverythingItHeld) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                             std::filesystem::directory_iterator()),
               1);
+
+    // A change is appended behind the saved snapshot, which stays as it was.
+    ASSERT_TRUE(library.gskh(4, 19200, 1, 999));
+    const auto read = [](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string saved = read(DEVTOOL_STATE_FIXTURE "/saved-2025-12.state");
+    const std::string now = read(path);
+    EXPECT_GT(now.size(), saved.size());
+    EXPECT_EQ(now.substr(0, saved.size()), saved);
+    EXPECT_EQ(StateFile(path).Load().state.terminals[0].lostCards.count(999), 1u);
     std::filesystem::remove_all(folder);
 }
 

@@ -1,5 +1,6 @@
 #include "emulator/StateTool.h"
 
+#include "emulator/Emulator.h"
 #include "emulator/StateFile.h"
 #include "tests/native/common/TestFolder.h"
 
@@ -89,6 +90,34 @@ TEST_F(StateTool, ShowOnlyReads) {
     std::ifstream again(folder_ / "state", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), before);
     EXPECT_EQ(std::filesystem::last_write_time(folder_ / "state"), written);
+}
+
+// A file with a journal, its last change cut short as a crash leaves it: show tells the last
+// complete state and leaves the file as it is, tail included.
+TEST_F(StateTool, ShowReadsTheJournalAndLeavesItsTail) {
+    EmulatorOptions options;
+    options.statePath = folder_ / "state";
+    {
+        Emulator library(options);
+        ASSERT_TRUE(library.gskh(4, 19200, 1, 4242));
+        ASSERT_TRUE(library.gskh(4, 19200, 1, 4343));
+    }
+    std::string text;
+    {
+        std::ifstream in(folder_ / "state", std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    text.resize(text.size() - 5);
+    std::ofstream(folder_ / "state", std::ios::binary | std::ios::trunc) << text;
+    ASSERT_EQ(Run({"show"}), 0) << err_.str();
+    EXPECT_NE(out_.str().find("lost cards 4242\n"), std::string::npos) << out_.str();
+    std::ifstream again(folder_ / "state", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), text);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "state.broken"));
+
+    // A change by the tool writes the file anew, without the cut tail.
+    ASSERT_EQ(Run({"card", "remove"}), 0) << err_.str();
+    EXPECT_EQ(Saved().terminals[0].lostCards, std::set<std::uint32_t>{4242});
 }
 
 // Every bad input: the exit status, a message naming the file and the cause, no success text,
