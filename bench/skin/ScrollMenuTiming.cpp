@@ -41,11 +41,18 @@ LRESULT CALLBACK CloseAtOnce(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Should the menu loop take no message of its own, a timer closes the menu anyway.
+void CALLBACK CloseLate(HWND, UINT, UINT_PTR, DWORD) {
+    EndMenu();
+}
+
 void OpenPopup(TPopupMenu& popup, HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, CloseAtOnce, nullptr, GetCurrentThreadId());
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, CloseLate);
     popup.Popup(r.left + 60, r.top + 80);
+    KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
     Pump();
 }
@@ -96,10 +103,11 @@ int main(int argc, char** argv) {
     PageDown(list);
     OpenPopup(*popup, window);
     const double skinnedScroll = Median(rounds, [&] { PageDown(list); });
-    const double skinnedMenu = Median(std::max(3, rounds / 5), [&] { OpenPopup(*popup, window); });
     std::printf("page scroll of the 80000-line result list: unskinned %.3f ms, skinned %.3f ms, "
                 "ratio %.2f\n",
                 plainScroll, skinnedScroll, skinnedScroll / plainScroll);
+    std::fflush(stdout);
+    const double skinnedMenu = Median(std::max(3, rounds / 5), [&] { OpenPopup(*popup, window); });
     std::printf("opening a pop-up menu of 20 items: unskinned %.3f ms, skinned %.3f ms, "
                 "ratio %.2f\n",
                 plainMenu, skinnedMenu, skinnedMenu / plainMenu);
