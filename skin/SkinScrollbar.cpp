@@ -56,10 +56,7 @@ void TSkinScrollbar::Detach() {
 
 void TSkinScrollbar::ControlDestroyed() {
     // Hidden and freed at once: no ghost bar stays over the parent while the control goes.
-    if (FBars) {
-        FBars->Drop();
-        FBars.reset();
-    }
+    FBars.reset();
 }
 
 void TSkinScrollbar::PaintBorder(HDC dc) const {
@@ -194,20 +191,17 @@ void ReplaceScrollbarSkinner(TVarUdedForm& form, HWND oldWindow) {
     if (!old || !old->Control())
         return;
     TControl* control = old->Control();
+    // A control walk that ran since the window was made anew may have skinned it already.
+    const TSkinControl* current = form.Skinners().FindByControl(control);
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    const bool replace =
+        !(current && current != old) && windowed && windowed->HandleAllocated() && form.SkinData();
     const int variant = old->Variant();
-    TSkinScrollbar* fresh = old->MakeReplacement(control);
+    TSkinScrollbar* fresh = replace ? old->MakeReplacement(control) : nullptr;
     // The old skinner gives the control its WindowProc back before the new one goes in front.
     delete old;
-    // A control walk that ran since the window was made anew may have skinned it already.
-    if (form.Skinners().FindByControl(control)) {
-        delete fresh;
+    if (!fresh)
         return;
-    }
-    auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (!windowed || !windowed->HandleAllocated() || !form.SkinData()) {
-        delete fresh;
-        return;
-    }
     fresh->SetVariant(variant);
     fresh->Attach(&form, form.SkinData(), false);
     if (!fresh->Attached())

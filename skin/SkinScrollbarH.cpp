@@ -8,7 +8,6 @@ TSkinScrollbarH::TSkinScrollbarH(HWND control, TSkinData* skinData)
 
 TSkinScrollbarH::~TSkinScrollbarH() {
     UnhookWindow();
-    bars_.Drop();
 }
 
 LRESULT TSkinScrollbarH::HookProc(UINT msg, WPARAM wParam, LPARAM lParam) {
